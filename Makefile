@@ -1,0 +1,56 @@
+# Set-up, build, run and test on Debian 12. Every target installs what is missing first.
+
+PACKAGES := cmake g++ make pkg-config qtbase5-dev qtmultimedia5-dev libqt5multimedia5-plugins \
+	gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
+JOBS ?= 2
+BUILD_TYPE ?= RelWithDebInfo
+
+.PHONY: all deps build run test test-sanitize format clean
+
+all: build
+
+deps:
+	@missing=""; \
+	for p in $(PACKAGES); do \
+		dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'install ok installed' || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+		if [ "$$(id -u)" = 0 ]; then \
+			echo "Installing:$$missing"; \
+			apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $$missing || exit 1; \
+		else \
+			echo "Quillora needs these Debian packages. Install them as root, then run make again:"; \
+			echo "  sudo apt-get install$$missing"; \
+			exit 1; \
+		fi; \
+	fi
+
+build: deps
+	cmake -S . -B build -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
+	cmake --build build -j$(JOBS)
+
+run: build
+	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
+		echo "Quillora needs a graphical display and none is set (DISPLAY, WAYLAND_DISPLAY); without one, try: xvfb-run -a make run (Debian package xvfb)"; \
+		exit 1; \
+	fi
+	./build/quillora
+
+test: build
+	ctest --test-dir build --output-on-failure -j$(JOBS)
+
+# The whole suite with AddressSanitizer and UndefinedBehaviorSanitizer, stopping at the first report.
+test-sanitize: deps
+	cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DQUILLORA_SANITIZE=ON
+	cmake --build build-sanitize -j$(JOBS)
+	ASAN_OPTIONS=halt_on_error=1:abort_on_error=1:detect_leaks=1:detect_stack_use_after_return=1 \
+	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
+	UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+		ctest --test-dir build-sanitize --output-on-failure --stop-on-failure
+
+format:
+	find app words dictionaries settings statistics update platform tests tools -name '*.cpp' -o -name '*.h' 2>/dev/null \
+		| xargs -r clang-format -i
+
+clean:
+	rm -rf build build-sanitize
