@@ -1,0 +1,138 @@
+#include "dictionaries.h"
+
+#include "platform/platform.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+namespace {
+
+const char16_t SEPARATOR_TEXT[] = {platform::SEPARATOR, 0};
+
+bool readUInt32(std::FILE* file, std::uint32_t& value)
+{
+    unsigned char bytes[4];
+    if (std::fread(bytes, 1, 4, file) != 4)
+        return false;
+    value = std::uint32_t(bytes[0]) | std::uint32_t(bytes[1]) << 8 | std::uint32_t(bytes[2]) << 16 |
+            std::uint32_t(bytes[3]) << 24;
+    return true;
+}
+
+void appendUInt32(std::string& out, std::uint32_t value)
+{
+    for (int shift = 0; shift < 32; shift += 8)
+        out.push_back(static_cast<char>((value >> shift) & 0xFF));
+}
+
+// The Brindlecot/Quillora folder inside a data folder, without the trailing separator.
+void appendProductFolder(char16_t* buffer, int capacity, bool create)
+{
+    const auto size = static_cast<std::size_t>(capacity);
+    wcslcat(buffer, SEPARATOR_TEXT, size);
+    wcslcat(buffer, u"Brindlecot", size);
+    if (create)
+        platform::makeFolder(buffer);
+    wcslcat(buffer, SEPARATOR_TEXT, size);
+    wcslcat(buffer, u"Quillora", size);
+    if (create)
+        platform::makeFolder(buffer);
+}
+
+} // namespace
+
+int getAppDataFolder(char16_t* buffer, int capacity)
+{
+    if (capacity <= 0)
+        return 0;
+    if (platform::localDataFolder(buffer, capacity) != 0) {
+        buffer[0] = 0;
+        return 0;
+    }
+    appendProductFolder(buffer, capacity, true);
+    wcslcat(buffer, SEPARATOR_TEXT, static_cast<std::size_t>(capacity));
+    return 0;
+}
+
+bool fileExists(const char16_t* path)
+{
+    return platform::pathExists(path);
+}
+
+void defaultDictionaryPath(char16_t* buffer, int capacity)
+{
+    platform::currentFolder(buffer, capacity);
+    wcslcat(buffer, SEPARATOR_TEXT, static_cast<std::size_t>(capacity));
+    wcslcat(buffer, u"Default", static_cast<std::size_t>(capacity));
+}
+
+void readDictionaries(std::vector<__dictionary>& list)
+{
+    char16_t path[PATH_UNITS] = {};
+    if (platform::localDataFolder(path, PATH_UNITS) == 0) {
+        appendProductFolder(path, PATH_UNITS, false);
+        wcslcat(path, SEPARATOR_TEXT, PATH_UNITS);
+        wcslcat(path, u"data.dat", PATH_UNITS);
+    } else {
+        path[0] = 0;
+    }
+    std::FILE* file = platform::openForReading(path);
+
+    char16_t defaultPath[PATH_UNITS] = {};
+    defaultDictionaryPath(defaultPath, PATH_UNITS);
+
+    bool defaultFound = false;
+    if (file != nullptr) {
+        std::uint32_t version = 1;
+        std::uint32_t count = 0;
+        if (readUInt32(file, version))
+            readUInt32(file, count);
+        // The count is trusted only as far as whole records are there: a short file ends the list.
+        for (std::uint32_t i = 0; i < count; ++i) {
+            unsigned char record[DICTIONARY_RECORD_BYTES];
+            if (std::fread(record, 1, sizeof record, file) != sizeof record)
+                break;
+            __dictionary entry;
+            for (int unit = 0; unit < PATH_UNITS; ++unit)
+                entry.path[unit] = static_cast<char16_t>(record[2 * unit] | record[2 * unit + 1] << 8);
+            entry.path[PATH_UNITS - 1] = 0;
+            entry.selected = record[520] != 0 ? 1 : 0;
+            list.push_back(entry);
+            if (wcsequal16(entry.path, defaultPath))
+                defaultFound = true;
+        }
+        std::fclose(file);
+    }
+    if (!defaultFound) {
+        __dictionary entry;
+        std::memset(&entry, 0, sizeof entry);
+        wcslcpy(entry.path, defaultPath, PATH_UNITS);
+        entry.selected = 1;
+        list.push_back(entry);
+    }
+}
+
+void writeDictionaries(const std::vector<__dictionary>& list)
+{
+    char16_t path[PATH_UNITS] = {};
+    getAppDataFolder(path, PATH_UNITS);
+    wcslcat(path, u"data.dat", PATH_UNITS);
+
+    std::string bytes;
+    bytes.reserve(8 + DICTIONARY_RECORD_BYTES * list.size());
+    appendUInt32(bytes, 1);
+    appendUInt32(bytes, static_cast<std::uint32_t>(list.size()));
+    for (const __dictionary& entry : list) {
+        const std::size_t length = wcsnlen16(entry.path, PATH_UNITS - 1);
+        for (std::size_t unit = 0; unit < PATH_UNITS; ++unit) {
+            const char16_t c = unit < length ? entry.path[unit] : 0;
+            bytes.push_back(static_cast<char>(c & 0xFF));
+            bytes.push_back(static_cast<char>(c >> 8));
+        }
+        bytes.push_back(static_cast<char>(entry.selected != 0 ? 1 : 0));
+        bytes.push_back(0);
+    }
+    platform::replaceFile(path, bytes.data(), bytes.size());
+}

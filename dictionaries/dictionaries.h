@@ -1,0 +1,28 @@
+#pragma once
+// The application data folder and the dictionary list file, data.dat, with the built-in Default dictionary.
+
+#include "boundedstring.h"
+
+#include <vector>
+
+// One dictionary: a folder of recordings and whether it takes part in tests.
+struct __dictionary
+{
+    char16_t path[PATH_UNITS];
+    unsigned char selected;
+};
+
+// Size of one stored dictionary record: the path in UTF-16LE, the selected byte and a filler byte.
+constexpr int DICTIONARY_RECORD_BYTES = 522;
+
+// Fills the buffer with the application data folder, trailing separator included, creating its folders on the
+// way. Empty when the platform has no such folder. Returns 0.
+int getAppDataFolder(char16_t* buffer, int capacity);
+// True when a file or a folder is at the path.
+bool fileExists(const char16_t* path);
+// The path of the built-in Default dictionary: the working directory followed by "/Default".
+void defaultDictionaryPath(char16_t* buffer, int capacity);
+// Appends the stored list to list and makes sure the Default dictionary is in it. Never writes.
+void readDictionaries(std::vector<__dictionary>& list);
+// Replaces data.dat with the given list; failures are silent and leave the old file.
+void writeDictionaries(const std::vector<__dictionary>& list);

@@ -1,0 +1,41 @@
+#pragma once
+// The program's only door to the operating system: folders, files, the clock and the working directory.
+
+#include <cstddef>
+#include <cstdio>
+
+namespace platform {
+
+// Separator between the parts of every path the program builds.
+constexpr char16_t SEPARATOR = u'/';
+
+// The per-user folder for application data, without a trailing separator. Returns 0 on success; on failure the
+// buffer holds the empty text.
+int localDataFolder(char16_t* buffer, int capacity);
+// The machine-wide folder for application data, without a trailing separator. Returns 0 on success.
+int machineDataFolder(char16_t* buffer, int capacity);
+
+// Creates one folder; an existing folder or a failure is not reported.
+void makeFolder(const char16_t* path);
+// The current working directory without a trailing separator, cut to the capacity; empty when it cannot be had.
+void currentFolder(char16_t* buffer, int capacity);
+// True when something, a file or a folder, is at the path.
+bool pathExists(const char16_t* path);
+
+// Opens a file for raw reading; null when it cannot be opened. The caller closes it with fclose.
+std::FILE* openForReading(const char16_t* path);
+std::FILE* openForReading(const char* utf8Path);
+// Replaces the file with the given bytes, whole or not at all: the old file stays if anything fails.
+bool replaceFile(const char16_t* path, const char* data, std::size_t size);
+bool replaceFile(const char* utf8Path, const char* data, std::size_t size);
+// Removes a file; true when it is gone.
+bool deleteFile(const char16_t* path);
+
+// Converts a UTF-16 path to the narrow form the file system takes, cut at a character boundary so that it fits
+// in capacity bytes with its terminating NUL.
+void narrowPath(const char16_t* path, char* buffer, int capacity);
+
+// Blocks the calling thread for the given number of milliseconds.
+void sleepMs(int milliseconds);
+
+} // namespace platform
