@@ -1,0 +1,207 @@
+#include "settings/settings.h"
+
+#include "testenvironment.h"
+
+#include <QtTest>
+
+#include <climits>
+
+class TestSettings : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void read_data();
+    void read();
+    void write_data();
+    void write();
+    void keyMatches_data();
+    void keyMatches();
+    void scopes_useTheirOwnFiles();
+    void unknownScope_readsDefaultAndWritesNothing();
+    void folderThatCannotBeCreated_readsDefaultsAndFailsSilently();
+
+private:
+    std::unique_ptr<TestEnvironment> env;
+};
+
+namespace {
+
+const QByteArray longKey(151, 'k');
+
+} // namespace
+
+void TestSettings::init()
+{
+    env = std::make_unique<TestEnvironment>();
+}
+
+void TestSettings::cleanup()
+{
+    env.reset();
+}
+
+void TestSettings::read_data()
+{
+    QTest::addColumn<QByteArray>("content"); // null: no file
+    QTest::addColumn<QByteArray>("key");
+    QTest::addColumn<int>("expected");
+
+    const QByteArray tn("test_number");
+    QTest::addRow("no file") << QByteArray() << tn << 10;
+    QTest::addRow("empty file") << QByteArray("") << tn << 10;
+    QTest::addRow("among other lines") << QByteArray("tip=1\ntest_number=7\n") << tn << 7;
+    QTest::addRow("blanks around = do not belong to the key") << QByteArray("test_number = 25\n") << tn << 10;
+    QTest::addRow("leading blank does not belong") << QByteArray(" test_number=25\n") << tn << 10;
+    QTest::addRow("blank after = is accepted") << QByteArray("test_number= 25\n") << tn << 25;
+    QTest::addRow("negative") << QByteArray("test_number=-5\n") << tn << -5;
+    QTest::addRow("trailing letters") << QByteArray("test_number=25abc\n") << tn << 10;
+    QTest::addRow("nothing after =") << QByteArray("test_number=\n") << tn << 10;
+    QTest::addRow("hexadecimal") << QByteArray("test_number=0x10\n") << tn << 10;
+    QTest::addRow("sign alone") << QByteArray("test_number=-\n") << tn << 10;
+    QTest::addRow("longer key with same start") << QByteArray("test_number_x=1\n") << tn << 10;
+    QTest::addRow("first of two lines wins") << QByteArray("test_number=5\ntest_number=7\n") << tn << 5;
+    QTest::addRow("CR LF line ends") << QByteArray("tip=0\r\ntest_number=42\r\n") << tn << 42;
+    QTest::addRow("last line without line end") << QByteArray("test_number=33") << tn << 33;
+    QTest::addRow("value of 12 characters is cut to 11") << QByteArray("test_number=123456789012\n") << tn << INT_MAX;
+    QTest::addRow("value cut to 11 can become valid") << QByteArray("test_number=00000000042x\n") << tn << 42;
+    QTest::addRow("beyond 32 bits gives the lower limit") << QByteArray("test_number=-9999999999\n") << tn << INT_MIN;
+    QTest::addRow("2000-character line before the key")
+        << (QByteArray("junk=") + QByteArray(2000, 'z') + "\ntest_number=12\n") << tn << 12;
+    QTest::addRow("key text deep inside a long line is no line of its own")
+        << (QByteArray(200, 'z') + "test_number=12\n") << tn << 10;
+    QTest::addRow("key of 151 characters") << (longKey + "=3\n") << longKey << 10;
+    QTest::addRow("key of 150 characters") << (longKey.left(150) + "=3\n") << longKey.left(150) << 3;
+}
+
+void TestSettings::read()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QByteArray, key);
+    QFETCH(int, expected);
+    if (!content.isNull())
+        env->writeData(QStringLiteral("settings.conf"), content);
+    QCOMPARE(getSettingInt(key.constData(), 10, SCOPE_USER), expected);
+}
+
+void TestSettings::write_data()
+{
+    QTest::addColumn<QByteArray>("content"); // null: no file
+    QTest::addColumn<QByteArray>("key");
+    QTest::addColumn<int>("value");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("expected"); // null: no file afterwards
+
+    const QByteArray tn("test_number");
+    QTest::addRow("no file") << QByteArray() << tn << 25 << SETTING_WRITTEN << QByteArray("test_number=25\n");
+    QTest::addRow("replaced in place") << QByteArray("tip=1\ntest_number=7\n") << tn << 9 << SETTING_WRITTEN
+                                       << QByteArray("tip=1\ntest_number=9\n");
+    QTest::addRow("spaced line stays, new one appended")
+        << QByteArray("test_number = 25\n") << tn << 9 << SETTING_WRITTEN
+        << QByteArray("test_number = 25\ntest_number=9\n");
+    QTest::addRow("every line of the key replaced")
+        << QByteArray("test_number=5\ntip=0\ntest_number=7\n") << tn << 9 << SETTING_WRITTEN
+        << QByteArray("test_number=9\ntip=0\ntest_number=9\n");
+    QTest::addRow("unknown lines carried unchanged")
+        << QByteArray("# mine\r\nfoo=bar\n\n") << QByteArray("tip") << 0 << SETTING_WRITTEN
+        << QByteArray("# mine\r\nfoo=bar\n\ntip=0\n");
+    QTest::addRow("unterminated last line is ended first")
+        << QByteArray("tip=1") << tn << 10 << SETTING_WRITTEN << QByteArray("tip=1\ntest_number=10\n");
+    QTest::addRow("CR LF line of the key replaced")
+        << QByteArray("test_number=3\r\ntip=1\r\n") << tn << 4 << SETTING_WRITTEN
+        << QByteArray("test_number=4\ntip=1\r\n");
+    QTest::addRow("negative value") << QByteArray() << tn << -5 << SETTING_WRITTEN << QByteArray("test_number=-5\n");
+    QTest::addRow("extreme value") << QByteArray() << tn << INT_MIN << SETTING_WRITTEN
+                                   << QByteArray("test_number=-2147483648\n");
+    QTest::addRow("2000-character line kept whole")
+        << (QByteArray("junk=") + QByteArray(2000, 'z') + "\n") << tn << 1 << SETTING_WRITTEN
+        << (QByteArray("junk=") + QByteArray(2000, 'z') + "\ntest_number=1\n");
+    QTest::addRow("key of 151 characters leaves the file") << QByteArray("tip=1\n") << longKey << 1
+                                                           << SETTING_KEY_TOO_LONG << QByteArray("tip=1\n");
+    QTest::addRow("key of 151 characters creates no file")
+        << QByteArray() << longKey << 1 << SETTING_KEY_TOO_LONG << QByteArray();
+}
+
+void TestSettings::write()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QByteArray, key);
+    QFETCH(int, value);
+    QFETCH(int, status);
+    QFETCH(QByteArray, expected);
+    if (!content.isNull())
+        env->writeData(QStringLiteral("settings.conf"), content);
+    QCOMPARE(setSettingInt(key.constData(), value, SCOPE_USER), status);
+    const QString path = env->dataFolder() + QStringLiteral("/settings.conf");
+    QCOMPARE(QFile::exists(path), !expected.isNull());
+    if (!expected.isNull()) {
+        QCOMPARE(env->readData(QStringLiteral("settings.conf")), expected);
+        if (status == SETTING_WRITTEN)
+            QCOMPARE(getSettingInt(key.constData(), 12345, SCOPE_USER), value);
+    }
+}
+
+void TestSettings::keyMatches_data()
+{
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<QByteArray>("search");
+    QTest::addColumn<bool>("matches");
+
+    QTest::addRow("same key") << QByteArray("tip=1") << QByteArray("tip=") << true;
+    QTest::addRow("longer key") << QByteArray("tipx=1") << QByteArray("tip=") << false;
+    QTest::addRow("shorter key") << QByteArray("ti=1") << QByteArray("tip=") << false;
+    QTest::addRow("line without =") << QByteArray("tip") << QByteArray("tip=") << false;
+    QTest::addRow("search without =") << QByteArray("tip=1") << QByteArray("tip") << false;
+    QTest::addRow("blank before =") << QByteArray("tip =1") << QByteArray("tip=") << false;
+    QTest::addRow("empty line") << QByteArray("") << QByteArray("tip=") << false;
+    QTest::addRow("empty key") << QByteArray("=1") << QByteArray("=") << true;
+}
+
+void TestSettings::keyMatches()
+{
+    QFETCH(QByteArray, line);
+    QFETCH(QByteArray, search);
+    QFETCH(bool, matches);
+    QCOMPARE(::keyMatches(line.constData(), search.constData()), matches);
+}
+
+void TestSettings::scopes_useTheirOwnFiles()
+{
+    QCOMPARE(setSettingInt("update", 0, SCOPE_MACHINE), SETTING_WRITTEN);
+    QCOMPARE(setSettingInt("update", 1, SCOPE_USER), SETTING_WRITTEN);
+    QFile machine(env->machineFolder() + QStringLiteral("/settings.conf"));
+    QVERIFY(machine.open(QIODevice::ReadOnly));
+    QCOMPARE(machine.readAll(), QByteArray("update=0\n"));
+    QCOMPARE(env->readData(QStringLiteral("settings.conf")), QByteArray("update=1\n"));
+    QCOMPARE(getSettingInt("update", 7, SCOPE_MACHINE), 0);
+    QCOMPARE(getSettingInt("update", 7, SCOPE_USER), 1);
+
+    char path[260] = {};
+    getSettingsPath(path, SCOPE_MACHINE);
+    QCOMPARE(QFile::decodeName(path), machine.fileName());
+}
+
+void TestSettings::unknownScope_readsDefaultAndWritesNothing()
+{
+    char path[260] = {};
+    getSettingsPath(path, 2);
+    QCOMPARE(path[0], '\0');
+    QCOMPARE(setSettingInt("tip", 0, 2), SETTING_CANNOT_WRITE);
+    QCOMPARE(getSettingInt("tip", 1, -1), 1);
+}
+
+void TestSettings::folderThatCannotBeCreated_readsDefaultsAndFailsSilently()
+{
+    QFile blocker(env->root() + QStringLiteral("/blocker"));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    qputenv("XDG_DATA_HOME", QFile::encodeName(blocker.fileName()));
+    QCOMPARE(setSettingInt("test_number", 5, SCOPE_USER), SETTING_CANNOT_WRITE);
+    QCOMPARE(getSettingInt("test_number", 10, SCOPE_USER), 10);
+    QCOMPARE(blocker.size(), 0);
+}
+
+QTEST_GUILESS_MAIN(TestSettings)
+#include "tst_settings.moc"
