@@ -1,0 +1,64 @@
+#pragma once
+// The main window: toolbar, score frame, result label and input line of a dictation test.
+
+#include "dictionaries/dictionaries.h"
+
+#include <QMainWindow>
+
+#include <cstdint>
+#include <vector>
+
+class QMediaPlayer;
+class QResizeEvent;
+class Ui_MainWindow;
+class dlgAbout;
+class dlgSettings;
+class dlgDictionaries;
+class dlgUpdate;
+class dlgStatistics;
+class dlgTips;
+
+// Words per test, as the window accepts them.
+constexpr std::uint32_t MIN_TEST_LENGTH = 1;
+constexpr std::uint32_t MAX_TEST_LENGTH = 10000;
+
+// The stored test length as the window takes it: 0 becomes 1, anything above the maximum (a negative value
+// included) becomes the maximum.
+std::uint32_t clampTestLength(int stored);
+
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private slots:
+    void on_DictionaryChanged(std::vector<__dictionary>* lst);
+
+private:
+    enum TestState { Running = 0, Idle = 2 };
+
+    Ui_MainWindow* ui;
+    dlgAbout* aboutDialog = nullptr;
+    dlgSettings* settingsDialog = nullptr;
+    dlgDictionaries* dictionariesDialog = nullptr;
+    dlgUpdate* updateDialog = nullptr;
+    dlgStatistics* statisticsDialog = nullptr;
+    dlgTips* tipsDialog = nullptr;
+    int testState = Idle;
+    QMediaPlayer* player = nullptr;
+    bool replaying = false;
+    std::uint32_t correctCount = 0;
+    std::uint32_t wrongCount = 0;
+    std::uint32_t currentNumber = 0;
+    std::uint32_t testLength = 10;
+    std::uint32_t currentIndex = 0;
+    bool leastAskedPick = false;
+    std::uint32_t lastReviewAt = 0;
+    std::vector<__dictionary> dictionaries;
+};

@@ -1,0 +1,14 @@
+#include "resources.h"
+
+#include <QtGlobal>
+
+static void registerResources()
+{
+    Q_INIT_RESOURCE(resources);
+}
+
+void initResources()
+{
+    static const bool registered = (registerResources(), true);
+    Q_UNUSED(registered);
+}
