@@ -1,7 +1,8 @@
 # Set-up, build, run and test on Debian 12. Every target installs what is missing first.
 
 PACKAGES := cmake g++ make pkg-config qtbase5-dev qtmultimedia5-dev libqt5multimedia5-plugins \
-	gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
+	gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav \
+	espeak-ng
 JOBS ?= 2
 BUILD_TYPE ?= RelWithDebInfo
 
