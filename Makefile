@@ -6,7 +6,7 @@ PACKAGES := cmake g++ make pkg-config qtbase5-dev qtmultimedia5-dev libqt5multim
 JOBS ?= 2
 BUILD_TYPE ?= RelWithDebInfo
 
-.PHONY: all deps build run test test-sanitize format clean
+.PHONY: all deps build run test test-sanitize format clean default-dictionary
 
 all: build
 
@@ -48,6 +48,11 @@ test-sanitize: deps
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
 	UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
 		ctest --test-dir build-sanitize --output-on-failure --stop-on-failure
+
+# Speaks tools/default-words.txt into the sample Default dictionary, which holds nothing else.
+default-dictionary: build
+	rm -f Default/*.wav
+	./build/tools/quillora-make-dictionary --output Default tools/default-words.txt
 
 format:
 	find app words dictionaries settings statistics update platform tests tools -name '*.cpp' -o -name '*.h' 2>/dev/null \
