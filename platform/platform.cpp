@@ -12,6 +12,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstring>
+#include <dirent.h>
 #include <sys/stat.h>
 #include <sys/types.h>
 #include <time.h>
@@ -43,9 +44,100 @@ int copyFolder(const QString& folder, char16_t* buffer, int capacity)
     return 0;
 }
 
+// Decodes a UTF-8 file name into UTF-16, cut to the capacity. False when the name is not valid UTF-8.
+bool decodeUtf8(const char* text, char16_t* out, int capacity)
+{
+    int n = 0;
+    const auto* s = reinterpret_cast<const unsigned char*>(text);
+    while (*s != 0) {
+        char32_t c;
+        int extra;
+        if (*s < 0x80) {
+            c = *s;
+            extra = 0;
+        } else if ((*s & 0xE0) == 0xC0) {
+            c = *s & 0x1F;
+            extra = 1;
+        } else if ((*s & 0xF0) == 0xE0) {
+            c = *s & 0x0F;
+            extra = 2;
+        } else if ((*s & 0xF8) == 0xF0) {
+            c = *s & 0x07;
+            extra = 3;
+        } else {
+            return false;
+        }
+        ++s;
+        for (int i = 0; i < extra; ++i, ++s) {
+            if ((*s & 0xC0) != 0x80)
+                return false;
+            c = (c << 6) | (*s & 0x3F);
+        }
+        if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF) || (extra == 1 && c < 0x80) ||
+            (extra == 2 && c < 0x800) || (extra == 3 && c < 0x10000))
+            return false;
+        const int units = c >= 0x10000 ? 2 : 1;
+        if (n + units > capacity - 1)
+            break;
+        if (units == 2) {
+            out[n++] = static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10));
+            out[n++] = static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
+        } else {
+            out[n++] = static_cast<char16_t>(c);
+        }
+    }
+    out[n] = 0;
+    return true;
+}
+
 } // namespace
 
 namespace platform {
+
+FolderListing::FolderListing(const char16_t* folder)
+{
+    const QByteArray path = encodedPath(folder);
+    m_folder[0] = 0;
+    if (path.isEmpty() || path.size() >= static_cast<int>(sizeof m_folder))
+        return;
+    std::memcpy(m_folder, path.constData(), static_cast<std::size_t>(path.size()) + 1);
+    m_handle = ::opendir(m_folder);
+}
+
+FolderListing::~FolderListing()
+{
+    if (m_handle != nullptr)
+        ::closedir(static_cast<DIR*>(m_handle));
+}
+
+bool FolderListing::next(char16_t* name, int capacity, bool* isFolder)
+{
+    if (m_handle == nullptr || capacity <= 0)
+        return false;
+    const struct dirent* entry = ::readdir(static_cast<DIR*>(m_handle));
+    if (entry == nullptr)
+        return false;
+    if (entry->d_type != DT_UNKNOWN) {
+        *isFolder = entry->d_type == DT_DIR;
+    } else {
+        // Some file systems do not say what an entry is; only then is it worth a stat.
+        char full[sizeof m_folder + 256 + 2];
+        std::snprintf(full, sizeof full, "%s/%s", m_folder, entry->d_name);
+        struct stat info;
+        *isFolder = ::stat(full, &info) == 0 && S_ISDIR(info.st_mode);
+    }
+    if (!decodeUtf8(entry->d_name, name, capacity)) {
+        const QString decoded = QFile::decodeName(entry->d_name);
+        wcslcpy(name, reinterpret_cast<const char16_t*>(decoded.utf16()), static_cast<std::size_t>(capacity));
+    }
+    return true;
+}
+
+void localTimeNow(std::tm* local)
+{
+    const std::time_t now = std::time(nullptr);
+    ::localtime_r(&now, local);
+}
 
 int localDataFolder(char16_t* buffer, int capacity)
 {

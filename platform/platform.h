@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdio>
+#include <ctime>
 
 namespace platform {
 
@@ -34,6 +35,28 @@ bool deleteFile(const char16_t* path);
 // Converts a UTF-16 path to the narrow form the file system takes, cut at a character boundary so that it fits
 // in capacity bytes with its terminating NUL.
 void narrowPath(const char16_t* path, char* buffer, int capacity);
+
+// The entries of one folder, in the order the file system gives them, "." and ".." included.
+class FolderListing
+{
+public:
+    explicit FolderListing(const char16_t* folder);
+    ~FolderListing();
+    FolderListing(const FolderListing&) = delete;
+    FolderListing& operator=(const FolderListing&) = delete;
+
+    // False when the folder could not be opened for listing.
+    bool isOpen() const { return m_handle != nullptr; }
+    // The next entry's name, cut to the capacity, and whether it is a folder; false when there is none left.
+    bool next(char16_t* name, int capacity, bool* isFolder);
+
+private:
+    void* m_handle = nullptr;
+    char m_folder[4096];
+};
+
+// The current local date and time.
+void localTimeNow(std::tm* local);
 
 // Blocks the calling thread for the given number of milliseconds.
 void sleepMs(int milliseconds);

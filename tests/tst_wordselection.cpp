@@ -1,0 +1,323 @@
+#include "words/wordselection.h"
+
+#include <QtTest>
+
+#include <cstring>
+#include <random>
+
+class TestWordSelection : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void reviewGap_data();
+    void reviewGap();
+    void allCorrect_noWordRepeatsBeforeAllWereAsked_data();
+    void allCorrect_noWordRepeatsBeforeAllWereAsked();
+    void reviewDraws_keepTheirDistance();
+    void oneWrongAnswer_comesBackAtTheFirstReview();
+    void singleWeakWord_justAsked_isNotReviewed();
+    void twoWeakWords_theMoreRecentWaits();
+    void review_prefersTheWeakWordAskedLeast();
+    void index_drawsExactlyAsTheFullScan();
+    void markWordAnswered_data();
+    void markWordAnswered();
+};
+
+namespace {
+
+unsigned nextSeed = 1;
+unsigned countingSeed()
+{
+    return nextSeed++;
+}
+
+std::vector<__word> makePool(std::size_t n)
+{
+    std::vector<__word> pool(n);
+    for (std::size_t i = 0; i < n; ++i) {
+        std::memset(&pool[i], 0, sizeof pool[i]);
+        pool[i].path[0] = u'w';
+    }
+    return pool;
+}
+
+// Runs a whole test over the pool; answer(number, index) says whether the answer is correct.
+struct Run
+{
+    std::vector<WordPick> picks;
+    std::vector<std::uint32_t> reviewsAt;
+};
+
+template <typename Answer>
+Run runTest(std::vector<__word>& pool, std::uint32_t testLength, Answer answer, bool useIndex)
+{
+    Run run;
+    WordPoolIndex index;
+    index.rebuild(pool);
+    std::uint32_t lastReviewAt = 0;
+    for (std::uint32_t number = 1; number <= testLength; ++number) {
+        const WordPick pick = useIndex ? pickWord(&pool, testLength, number, &lastReviewAt, index)
+                                       : pickWord(&pool, testLength, number, &lastReviewAt);
+        run.picks.push_back(pick);
+        if (!pick.leastAskedPick)
+            run.reviewsAt.push_back(number);
+        markWordAnswered(&pool[pick.index], number, answer(number, pick.index), pick.leastAskedPick);
+        index.wordChanged(pool, pick.index);
+    }
+    return run;
+}
+
+} // namespace
+
+void TestWordSelection::init()
+{
+    setDrawSeedForTesting(countingSeed);
+}
+
+void TestWordSelection::cleanup()
+{
+    setDrawSeedForTesting(nullptr);
+}
+
+void TestWordSelection::reviewGap_data()
+{
+    QTest::addColumn<quint32>("testLength");
+    QTest::addColumn<int>("small");
+    QTest::addColumn<int>("large");
+    QTest::addRow("1") << 1u << 4 << 4;
+    QTest::addRow("10") << 10u << 4 << 4;
+    QTest::addRow("11") << 11u << 4 << 5;
+    QTest::addRow("30") << 30u << 4 << 5;
+    QTest::addRow("31") << 31u << 5 << 6;
+    QTest::addRow("100") << 100u << 5 << 6;
+    QTest::addRow("101") << 101u << 7 << 10;
+    QTest::addRow("300") << 300u << 7 << 10;
+    QTest::addRow("301") << 301u << 9 << 15;
+    QTest::addRow("1000") << 1000u << 9 << 15;
+    QTest::addRow("1001") << 1001u << 15 << 24;
+    QTest::addRow("3000") << 3000u << 15 << 24;
+    QTest::addRow("3001") << 3001u << 40 << 40;
+    QTest::addRow("10000") << 10000u << 40 << 40;
+}
+
+void TestWordSelection::reviewGap()
+{
+    QFETCH(quint32, testLength);
+    QFETCH(int, small);
+    QFETCH(int, large);
+    QCOMPARE(int(::reviewGap(testLength, 29)), small);
+    QCOMPARE(int(::reviewGap(testLength, 30)), large);
+}
+
+void TestWordSelection::allCorrect_noWordRepeatsBeforeAllWereAsked_data()
+{
+    QTest::addColumn<int>("poolSize");
+    QTest::addColumn<int>("testLength");
+    QTest::addRow("one word") << 1 << 5;
+    QTest::addRow("two words") << 2 << 9;
+    QTest::addRow("five of five") << 5 << 5;
+    QTest::addRow("seventeen, three passes") << 17 << 51;
+    QTest::addRow("large pool, short test") << 1000 << 300;
+}
+
+void TestWordSelection::allCorrect_noWordRepeatsBeforeAllWereAsked()
+{
+    QFETCH(int, poolSize);
+    QFETCH(int, testLength);
+    for (int runNumber = 0; runNumber < 100; ++runNumber) {
+        std::vector<__word> pool = makePool(std::size_t(poolSize));
+        const Run run = runTest(pool, quint32(testLength), [](std::uint32_t, std::uint32_t) { return true; },
+                                runNumber % 2 == 0);
+        QVERIFY(run.reviewsAt.empty());
+        // Question q of pass p plays a word not yet asked in that pass.
+        for (int pass = 0; pass * poolSize < testLength; ++pass) {
+            QSet<std::uint32_t> seen;
+            for (int q = pass * poolSize; q < qMin(testLength, (pass + 1) * poolSize); ++q) {
+                QVERIFY(run.picks[std::size_t(q)].leastAskedPick);
+                QVERIFY2(!seen.contains(run.picks[std::size_t(q)].index), "a word came twice within one pass");
+                seen.insert(run.picks[std::size_t(q)].index);
+            }
+        }
+    }
+}
+
+void TestWordSelection::reviewDraws_keepTheirDistance()
+{
+    std::mt19937 random(7);
+    int reviewsSeen = 0;
+    for (int runNumber = 0; runNumber < 300; ++runNumber) {
+        const std::size_t poolSize = 1 + random() % 60;
+        const std::uint32_t testLength = 1 + random() % 400;
+        const double wrongRate = (random() % 100) / 100.0;
+        std::vector<__word> pool = makePool(poolSize);
+        const Run run = runTest(
+            pool, testLength, [&](std::uint32_t, std::uint32_t) { return (random() % 1000) / 1000.0 >= wrongRate; },
+            runNumber % 2 == 0);
+        const std::uint32_t gap = ::reviewGap(testLength, poolSize);
+        std::uint32_t previous = 0;
+        for (std::uint32_t at : run.reviewsAt) {
+            QVERIFY2(at - previous >= gap + 1, qPrintable(QStringLiteral("review at %1 after %2, gap %3")
+                                                              .arg(at)
+                                                              .arg(previous)
+                                                              .arg(gap)));
+            previous = at;
+        }
+        reviewsSeen += int(run.reviewsAt.size());
+    }
+    QVERIFY(reviewsSeen > 100);
+}
+
+void TestWordSelection::oneWrongAnswer_comesBackAtTheFirstReview()
+{
+    for (int runNumber = 0; runNumber < 50; ++runNumber) {
+        std::vector<__word> pool = makePool(20);
+        std::uint32_t wrongWord = UINT32_MAX;
+        const Run run = runTest(pool, 10,
+                                [&](std::uint32_t number, std::uint32_t index) {
+                                    if (number == 1)
+                                        wrongWord = index;
+                                    return number != 1;
+                                },
+                                true);
+        for (std::uint32_t q = 2; q <= 4; ++q)
+            QVERIFY(run.picks[q - 1].leastAskedPick);
+        // At question 5 the word comes back, unless it was question 4 itself (it cannot be: it was asked).
+        QVERIFY(!run.picks[4].leastAskedPick);
+        QCOMPARE(run.picks[4].index, wrongWord);
+        // One correct review shortens the distance a wrong answer made; the second closes it.
+        QCOMPARE(run.reviewsAt, (std::vector<std::uint32_t>{5, 10}));
+        QCOMPARE(run.picks[9].index, wrongWord);
+    }
+}
+
+void TestWordSelection::singleWeakWord_justAsked_isNotReviewed()
+{
+    std::vector<__word> pool = makePool(6);
+    for (__word& w : pool) {
+        w.timesAsked = 1;
+        w.score = 1;
+    }
+    pool[3].score = 0; // the only weak word
+    pool[3].lastAsked = 9;
+    for (int i = 0; i < 50; ++i) {
+        std::uint32_t lastReviewAt = 0;
+        WordPick pick = pickWord(&pool, 100, 10, &lastReviewAt);
+        QVERIFY(pick.leastAskedPick);
+        QCOMPARE(lastReviewAt, 0u);
+        // One question later it is reviewed.
+        pick = pickWord(&pool, 100, 11, &lastReviewAt);
+        QVERIFY(!pick.leastAskedPick);
+        QCOMPARE(pick.index, 3u);
+        QCOMPARE(lastReviewAt, 11u);
+    }
+}
+
+void TestWordSelection::twoWeakWords_theMoreRecentWaits()
+{
+    std::vector<__word> pool = makePool(8);
+    for (__word& w : pool) {
+        w.timesAsked = 2;
+        w.score = 2;
+    }
+    pool[2].score = 1;
+    pool[2].lastAsked = 30;
+    pool[6].score = 0;
+    pool[6].lastAsked = 12;
+    for (int i = 0; i < 100; ++i) {
+        std::uint32_t lastReviewAt = 0;
+        const WordPick pick = pickWord(&pool, 50, 40, &lastReviewAt);
+        QVERIFY(!pick.leastAskedPick);
+        QCOMPARE(pick.index, 6u);
+    }
+}
+
+void TestWordSelection::review_prefersTheWeakWordAskedLeast()
+{
+    std::vector<__word> pool = makePool(8);
+    for (__word& w : pool) {
+        w.timesAsked = 3;
+        w.score = 3;
+    }
+    // Three weak words: two asked twice (the more recent of them waits), one asked three times.
+    pool[1].timesAsked = 2;
+    pool[1].score = 1;
+    pool[1].lastAsked = 5;
+    pool[4].timesAsked = 2;
+    pool[4].score = 0;
+    pool[4].lastAsked = 7;
+    pool[5].score = 2;
+    pool[5].lastAsked = 20;
+    QSet<std::uint32_t> chosen;
+    for (int i = 0; i < 100; ++i) {
+        std::uint32_t lastReviewAt = 0;
+        const WordPick pick = pickWord(&pool, 50, 40, &lastReviewAt);
+        QVERIFY(!pick.leastAskedPick);
+        chosen.insert(pick.index);
+    }
+    // The latest lastAsked over the weak words is 20 (word 5), which is no candidate: both candidates stay.
+    QCOMPARE(chosen, (QSet<std::uint32_t>{1, 4}));
+}
+
+void TestWordSelection::index_drawsExactlyAsTheFullScan()
+{
+    std::mt19937 random(11);
+    for (int runNumber = 0; runNumber < 200; ++runNumber) {
+        const std::size_t poolSize = 1 + random() % 80;
+        const std::uint32_t testLength = 1 + random() % 500;
+        std::vector<bool> answers(testLength);
+        for (std::uint32_t i = 0; i < testLength; ++i)
+            answers[i] = random() % 3 != 0;
+        const auto answer = [&](std::uint32_t number, std::uint32_t) { return bool(answers[number - 1]); };
+
+        const unsigned firstSeed = nextSeed;
+        std::vector<__word> scanned = makePool(poolSize);
+        const Run byScan = runTest(scanned, testLength, answer, false);
+        nextSeed = firstSeed;
+        std::vector<__word> indexed = makePool(poolSize);
+        const Run byIndex = runTest(indexed, testLength, answer, true);
+
+        QCOMPARE(byIndex.picks.size(), byScan.picks.size());
+        for (std::size_t i = 0; i < byScan.picks.size(); ++i) {
+            QCOMPARE(byIndex.picks[i].index, byScan.picks[i].index);
+            QCOMPARE(byIndex.picks[i].leastAskedPick, byScan.picks[i].leastAskedPick);
+        }
+    }
+}
+
+void TestWordSelection::markWordAnswered_data()
+{
+    QTest::addColumn<int>("score");
+    QTest::addColumn<quint32>("timesAsked");
+    QTest::addColumn<bool>("correct");
+    QTest::addColumn<bool>("leastAsked");
+    QTest::addColumn<int>("newScore");
+
+    QTest::addRow("correct, least-asked: keeps the distance") << 1 << 3u << true << true << 2;
+    QTest::addRow("correct review, far behind: gains two") << 1 << 3u << true << false << 3;
+    QTest::addRow("correct review, one behind: catches up") << 2 << 3u << true << false << 4;
+    QTest::addRow("correct review, even: catches up") << 3 << 3u << true << false << 4;
+    QTest::addRow("wrong: loses one") << 3 << 3u << false << true << 2;
+    QTest::addRow("wrong review: loses one") << -2 << 3u << false << false << -3;
+}
+
+void TestWordSelection::markWordAnswered()
+{
+    QFETCH(int, score);
+    QFETCH(quint32, timesAsked);
+    QFETCH(bool, correct);
+    QFETCH(bool, leastAsked);
+    QFETCH(int, newScore);
+    __word word = makePool(1)[0];
+    word.score = score;
+    word.timesAsked = timesAsked;
+    ::markWordAnswered(&word, 17, correct, leastAsked);
+    QCOMPARE(word.score, newScore);
+    QCOMPARE(word.timesAsked, timesAsked + 1);
+    QCOMPARE(word.lastAsked, 17u);
+}
+
+QTEST_APPLESS_MAIN(TestWordSelection)
+#include "tst_wordselection.moc"
