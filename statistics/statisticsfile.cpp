@@ -1,0 +1,133 @@
+#include "statisticsfile.h"
+
+#include "dictionaries/dictionaries.h"
+#include "platform/platform.h"
+
+#include <cstring>
+#include <string>
+
+namespace {
+
+void appendUInt32(std::string& out, std::uint32_t value)
+{
+    for (int shift = 0; shift < 32; shift += 8)
+        out.push_back(static_cast<char>((value >> shift) & 0xFF));
+}
+
+std::uint32_t uint32At(const unsigned char* bytes)
+{
+    return std::uint32_t(bytes[0]) | std::uint32_t(bytes[1]) << 8 | std::uint32_t(bytes[2]) << 16 |
+           std::uint32_t(bytes[3]) << 24;
+}
+
+bool readUInt32(std::FILE* file, std::uint32_t* value)
+{
+    unsigned char bytes[4];
+    if (std::fread(bytes, 1, 4, file) != 4)
+        return false;
+    *value = uint32At(bytes);
+    return true;
+}
+
+QString twoDigits(int n)
+{
+    return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
+}
+
+} // namespace
+
+QString timeStamp(const std::tm& local)
+{
+    return twoDigits(local.tm_mday) + QLatin1Char('.') + twoDigits(local.tm_mon + 1) + QLatin1Char('.') +
+           QString::number(local.tm_year + 1900) + QLatin1Char(' ') + twoDigits(local.tm_hour) + QLatin1Char('-') +
+           twoDigits(local.tm_min) + QLatin1Char('-') + twoDigits(local.tm_sec);
+}
+
+QString displayFromStamp(const QString& stamp)
+{
+    QString label = stamp;
+    label.replace(QLatin1Char('-'), QLatin1Char(':'));
+    label.replace(QLatin1Char('.'), QLatin1Char('/'));
+    return label;
+}
+
+QString stampFromDisplay(const QString& label)
+{
+    QString stamp = label;
+    stamp.replace(QLatin1Char(':'), QLatin1Char('-'));
+    stamp.replace(QLatin1Char('/'), QLatin1Char('.'));
+    return stamp;
+}
+
+void statisticsPath(const QString& stamp, char16_t* buffer, int capacity)
+{
+    const auto size = static_cast<std::size_t>(capacity);
+    getAppDataFolder(buffer, capacity);
+    wcslcat(buffer, u"stat", size);
+    wcslcat(buffer, reinterpret_cast<const char16_t*>(stamp.utf16()), size);
+    wcslcat(buffer, u".dat", size);
+}
+
+void writeStatisticsAt(const std::vector<__answer>& answers, std::uint32_t correctCount, const std::tm& local)
+{
+    char16_t path[PATH_UNITS] = {};
+    statisticsPath(timeStamp(local), path, PATH_UNITS);
+
+    std::string bytes;
+    bytes.reserve(STATISTICS_HEADER_BYTES + ANSWER_RECORD_BYTES * answers.size());
+    appendUInt32(bytes, 1);
+    appendUInt32(bytes, correctCount);
+    appendUInt32(bytes, static_cast<std::uint32_t>(answers.size()));
+    for (const __answer& answer : answers) {
+        appendUInt32(bytes, answer.number);
+        const std::size_t length = wcsnlen16(answer.word, PATH_UNITS - 1);
+        for (std::size_t unit = 0; unit < PATH_UNITS; ++unit) {
+            const char16_t c = unit < length ? answer.word[unit] : 0;
+            bytes.push_back(static_cast<char>(c & 0xFF));
+            bytes.push_back(static_cast<char>(c >> 8));
+        }
+        bytes.push_back(static_cast<char>(answer.correct));
+        bytes.append(3, '\0');
+    }
+    platform::replaceFile(path, bytes.data(), bytes.size());
+}
+
+void writeStatistics(const std::vector<__answer>& answers, std::uint32_t correctCount)
+{
+    std::tm local{};
+    platform::localTimeNow(&local);
+    writeStatisticsAt(answers, correctCount, local);
+}
+
+StatisticsReader::StatisticsReader(const char16_t* path) : m_file(platform::openForReading(path))
+{
+    if (m_file == nullptr)
+        return;
+    if (readUInt32(m_file, &m_version) && readUInt32(m_file, &m_correct))
+        readUInt32(m_file, &m_count);
+}
+
+StatisticsReader::~StatisticsReader()
+{
+    if (m_file != nullptr)
+        std::fclose(m_file);
+}
+
+bool StatisticsReader::next(__answer* answer)
+{
+    if (m_file == nullptr || m_read >= m_count)
+        return false;
+    unsigned char record[ANSWER_RECORD_BYTES];
+    if (std::fread(record, 1, sizeof record, m_file) != sizeof record) {
+        // A damaged file: what was there whole is all there is.
+        m_read = m_count;
+        return false;
+    }
+    ++m_read;
+    answer->number = uint32At(record);
+    for (int unit = 0; unit < PATH_UNITS; ++unit)
+        answer->word[unit] = static_cast<char16_t>(record[4 + 2 * unit] | record[5 + 2 * unit] << 8);
+    answer->word[PATH_UNITS - 1] = 0;
+    answer->correct = record[524];
+    return true;
+}
