@@ -1,12 +1,19 @@
 #include "mainwindow.h"
 
 #include "formatcount.h"
+#include "messagebox.h"
 #include "resources.h"
 #include "settings/settings.h"
 #include "ui_mainwindow.h"
 
-#include <QMediaPlayer>
+#include <algorithm>
+#include <cstring>
+
+#include <QKeyEvent>
+#include <QIcon>
+#include <QMediaContent>
 #include <QResizeEvent>
+#include <QUrl>
 
 std::uint32_t clampTestLength(int stored)
 {
@@ -16,6 +23,18 @@ std::uint32_t clampTestLength(int stored)
     if (length > MAX_TEST_LENGTH)
         return MAX_TEST_LENGTH;
     return length;
+}
+
+QString markAnswer(const QString& expected, const QString& typed)
+{
+    QString html = QStringLiteral("<p align='center'>");
+    for (int i = 0; i < expected.size(); ++i) {
+        if (i < typed.size() && typed.at(i) == expected.at(i))
+            html += expected.at(i);
+        else
+            html += QStringLiteral("<font color='red'>") + expected.at(i) + QStringLiteral("</font>");
+    }
+    return html + QStringLiteral("</p>");
 }
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(new Ui_MainWindow)
@@ -35,6 +54,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(new Ui_MainWin
     ui->lblHelp->hide();
 
     player = new QMediaPlayer(this, QMediaPlayer::StreamPlayback);
+    connect(player, &QMediaPlayer::stateChanged, this, &MainWindow::on_stateChanged);
 
     readDictionaries(dictionaries);
 }
@@ -42,6 +62,168 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(new Ui_MainWin
 MainWindow::~MainWindow()
 {
     delete ui;
+}
+
+void MainWindow::setOtherActionsEnabled(bool enabled)
+{
+    for (QAction* action :
+         {ui->acDictionaries, ui->acStatistics, ui->acSettings, ui->acHelp, ui->acUpdate, ui->acAbout})
+        action->setEnabled(enabled);
+}
+
+void MainWindow::playCurrentWord()
+{
+    player->setMedia(QMediaContent(QUrl::fromLocalFile(QString::fromUtf16(wordPool[currentIndex].path))));
+    player->play();
+}
+
+void MainWindow::on_acStart_triggered()
+{
+    currentNumber = 0;
+    correctCount = 0;
+    wrongCount = 0;
+    lastReviewAt = 0;
+    answers.clear();
+    ui->lblNumber->setText(QStringLiteral("Test number: 0/") + formatCount(testLength));
+    ui->lblCorrect->setText(QStringLiteral("Correct: 0"));
+    ui->lblWrong->setText(QStringLiteral("Wrong: 0"));
+
+    if (testState == Idle) {
+        if (dictionaries.empty()) {
+            MessageBox::information(this, QStringLiteral("You have to add at least one dictionary."));
+            return;
+        }
+        const bool anySelected = std::any_of(dictionaries.begin(), dictionaries.end(),
+                                             [](const __dictionary& d) { return d.selected != 0; });
+        collectWords(&wordPool, &dictionaries);
+        if (wordPool.empty() || !anySelected) {
+            MessageBox::information(this, QStringLiteral("You have to select at least one dictionary."));
+            return;
+        }
+        wordIndex.rebuild(wordPool);
+        testState = Running;
+        ui->acStart->setIcon(QIcon(QStringLiteral(":/new/prefix1/stop.png")));
+        setOtherActionsEnabled(false);
+        ui->lblHelp->show();
+        nextWord();
+    } else {
+        ui->acStart->setIcon(QIcon(QStringLiteral(":/new/prefix1/start.png")));
+        testState = Idle;
+        player->stop();
+        setOtherActionsEnabled(true);
+        ui->leInput->clear();
+        ui->leInput->setEnabled(false);
+        ui->lblResult->clear();
+        ui->lblHelp->hide();
+    }
+}
+
+void MainWindow::nextWord()
+{
+    ui->leInput->clear();
+    ui->lblResult->clear();
+    ++currentNumber;
+    ui->lblNumber->setText(QStringLiteral("Test number: ") + formatCount(currentNumber) + QLatin1Char('/') +
+                           formatCount(testLength));
+    ui->lblHelp->setText(QStringLiteral("Type text and press enter"));
+    const WordPick pick = pickWord(&wordPool, testLength, currentNumber, &lastReviewAt, wordIndex);
+    currentIndex = pick.index;
+    leastAskedPick = pick.leastAskedPick;
+    playCurrentWord();
+}
+
+void MainWindow::checkAnswer()
+{
+    ui->leInput->setEnabled(false);
+    ui->btnAgain->setEnabled(false);
+
+    __word& record = wordPool[currentIndex];
+    const QString word = wordOfPath(record.path);
+    const QString typed = ui->leInput->text();
+    const bool correct = QString::compare(typed, word, Qt::CaseInsensitive) == 0;
+    markWordAnswered(&record, currentNumber, correct, leastAskedPick);
+    if (correct) {
+        ui->lblResult->setText(QStringLiteral("<p align='center'>OK</p>"));
+        correctCount += 1;
+    } else {
+        ui->lblResult->setText(markAnswer(word.toLower(), typed.toLower()));
+        wrongCount += 1;
+    }
+    __answer answer;
+    std::memset(&answer, 0, sizeof answer);
+    answer.number = currentNumber;
+    wcslcpy(answer.word, reinterpret_cast<const char16_t*>(word.utf16()), PATH_UNITS);
+    answer.correct = correct ? 1 : 0;
+    wordIndex.wordChanged(wordPool, currentIndex);
+    answers.push_back(answer);
+
+    ui->lblCorrect->setText(QStringLiteral("Correct: ") + formatCount(correctCount));
+    ui->lblWrong->setText(QStringLiteral("Wrong: ") + formatCount(wrongCount));
+    ui->lblHelp->setText(QStringLiteral("Press enter to continue"));
+
+    if (currentNumber == testLength) {
+        ui->acStart->setIcon(QIcon(QStringLiteral(":/new/prefix1/start.png")));
+        testState = Idle;
+        writeStatistics(answers, correctCount);
+        answers.clear();
+    }
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* e)
+{
+    if (player->state() == QMediaPlayer::PlayingState)
+        return;
+    if (testState == Idle && currentNumber == testLength) {
+        ui->lblResult->setText(QStringLiteral("<p align='center'>Finish<br /> Score: ") + formatCount(correctCount) +
+                               QStringLiteral(" / ") + formatCount(wrongCount) + QStringLiteral("</p>"));
+        ui->leInput->clear();
+        ui->lblHelp->hide();
+        setOtherActionsEnabled(true);
+        return;
+    }
+    if (e->key() != Qt::Key_Return && e->key() != Qt::Key_Enter)
+        return;
+    if (ui->leInput->text().isEmpty())
+        return;
+    if (ui->leInput->isEnabled())
+        checkAnswer();
+    else
+        nextWord();
+}
+
+void MainWindow::on_stateChanged(QMediaPlayer::State state)
+{
+    if (testState == Idle || replaying) {
+        replaying = false;
+        return;
+    }
+    if (state == QMediaPlayer::PlayingState) {
+        ui->leInput->setEnabled(false);
+    } else if (state == QMediaPlayer::StoppedState) {
+        ui->leInput->setEnabled(true);
+        ui->leInput->setFocus(Qt::OtherFocusReason);
+        ui->btnAgain->setEnabled(true);
+    }
+}
+
+void MainWindow::on_btnAgain_clicked()
+{
+    replaying = true;
+    ui->btnAgain->setEnabled(false);
+    playCurrentWord();
+}
+
+void MainWindow::on_SettingsChanged(int _test_number)
+{
+    testLength = static_cast<std::uint32_t>(_test_number);
+    ui->lblNumber->setText(QStringLiteral("Test number: 0/") + formatCount(testLength));
+    ui->lblCorrect->setText(QStringLiteral("Correct: 0"));
+    ui->lblWrong->setText(QStringLiteral("Wrong: 0"));
+    ui->lblResult->clear();
+    ui->leInput->clear();
+    ui->lblHelp->hide();
+    if (QObject* window = sender())
+        disconnect(window, SIGNAL(valueChanged(int)), this, SLOT(on_SettingsChanged(int)));
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event)

@@ -2,13 +2,17 @@
 // The main window: toolbar, score frame, result label and input line of a dictation test.
 
 #include "dictionaries/dictionaries.h"
+#include "statistics/statisticsfile.h"
+#include "words/wordpool.h"
+#include "words/wordselection.h"
 
 #include <QMainWindow>
+#include <QMediaPlayer>
 
 #include <cstdint>
 #include <vector>
 
-class QMediaPlayer;
+class QKeyEvent;
 class QResizeEvent;
 class Ui_MainWindow;
 class dlgAbout;
@@ -26,6 +30,10 @@ constexpr std::uint32_t MAX_TEST_LENGTH = 10000;
 // included) becomes the maximum.
 std::uint32_t clampTestLength(int stored);
 
+// The HTML of a wrong answer: the expected word letter by letter, wrong or missing letters in red. Both texts
+// come lower-cased.
+QString markAnswer(const QString& expected, const QString& typed);
+
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -35,10 +43,15 @@ public:
     ~MainWindow() override;
 
 protected:
+    void keyPressEvent(QKeyEvent* e) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private slots:
+    void on_acStart_triggered();
+    void on_stateChanged(QMediaPlayer::State state);
     void on_DictionaryChanged(std::vector<__dictionary>* lst);
+    void on_SettingsChanged(int _test_number);
+    void on_btnAgain_clicked();
 
 private:
     enum TestState { Running = 0, Idle = 2 };
@@ -60,5 +73,14 @@ private:
     std::uint32_t currentIndex = 0;
     bool leastAskedPick = false;
     std::uint32_t lastReviewAt = 0;
+    std::vector<__word> wordPool;
     std::vector<__dictionary> dictionaries;
+    std::vector<__answer> answers;
+    // The pool's counters in a form that draws without reading every word; kept in step with wordPool.
+    WordPoolIndex wordIndex;
+
+    void nextWord();
+    void checkAnswer();
+    void setOtherActionsEnabled(bool enabled);
+    void playCurrentWord();
 };
