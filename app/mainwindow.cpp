@@ -210,6 +210,9 @@ void MainWindow::on_btnAgain_clicked()
 {
     replaying = true;
     ui->btnAgain->setEnabled(false);
+    // Disabling a focused button hands the focus on as a Tab would, which selects the typed text; keep it.
+    if (ui->leInput->hasFocus())
+        ui->leInput->deselect();
     playCurrentWord();
 }
 
