@@ -6,7 +6,7 @@ PACKAGES := cmake g++ make pkg-config qtbase5-dev qtmultimedia5-dev libqt5multim
 JOBS ?= 2
 BUILD_TYPE ?= RelWithDebInfo
 
-.PHONY: all deps build run test test-sanitize format clean default-dictionary
+.PHONY: all deps build run test test-sanitize bench format clean default-dictionary
 
 all: build
 
@@ -39,6 +39,10 @@ run: build
 
 test: build
 	ctest --test-dir build --output-on-failure -j$(JOBS)
+
+# Speed figures, measured side by side in one run; each benchmark says its target.
+bench: build
+	cmake --build build --target bench
 
 # The whole suite with AddressSanitizer and UndefinedBehaviorSanitizer, stopping at the first report.
 test-sanitize: deps

@@ -44,11 +44,15 @@ int copyFolder(const QString& folder, char16_t* buffer, int capacity)
     return 0;
 }
 
-// Decodes a UTF-8 file name into UTF-16, cut to the capacity. False when the name is not valid UTF-8.
-bool decodeUtf8(const char* text, char16_t* out, int capacity)
+// Decodes a UTF-8 file name into UTF-16, cut to the capacity; returns the length in units, or -1 when the name
+// is not valid UTF-8.
+int decodeUtf8(const char* text, char16_t* out, int capacity)
 {
     int n = 0;
     const auto* s = reinterpret_cast<const unsigned char*>(text);
+    // Most names are plain ASCII: copy those units straight.
+    while (*s != 0 && *s < 0x80 && n < capacity - 1)
+        out[n++] = *s++;
     while (*s != 0) {
         char32_t c;
         int extra;
@@ -65,17 +69,17 @@ bool decodeUtf8(const char* text, char16_t* out, int capacity)
             c = *s & 0x07;
             extra = 3;
         } else {
-            return false;
+            return -1;
         }
         ++s;
         for (int i = 0; i < extra; ++i, ++s) {
             if ((*s & 0xC0) != 0x80)
-                return false;
+                return -1;
             c = (c << 6) | (*s & 0x3F);
         }
         if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF) || (extra == 1 && c < 0x80) ||
             (extra == 2 && c < 0x800) || (extra == 3 && c < 0x10000))
-            return false;
+            return -1;
         const int units = c >= 0x10000 ? 2 : 1;
         if (n + units > capacity - 1)
             break;
@@ -87,7 +91,7 @@ bool decodeUtf8(const char* text, char16_t* out, int capacity)
         }
     }
     out[n] = 0;
-    return true;
+    return n;
 }
 
 } // namespace
@@ -110,7 +114,7 @@ FolderListing::~FolderListing()
         ::closedir(static_cast<DIR*>(m_handle));
 }
 
-bool FolderListing::next(char16_t* name, int capacity, bool* isFolder)
+bool FolderListing::next(char16_t* name, int capacity, int* length, bool* isFolder)
 {
     if (m_handle == nullptr || capacity <= 0)
         return false;
@@ -126,9 +130,11 @@ bool FolderListing::next(char16_t* name, int capacity, bool* isFolder)
         struct stat info;
         *isFolder = ::stat(full, &info) == 0 && S_ISDIR(info.st_mode);
     }
-    if (!decodeUtf8(entry->d_name, name, capacity)) {
+    *length = decodeUtf8(entry->d_name, name, capacity);
+    if (*length < 0) {
         const QString decoded = QFile::decodeName(entry->d_name);
         wcslcpy(name, reinterpret_cast<const char16_t*>(decoded.utf16()), static_cast<std::size_t>(capacity));
+        *length = static_cast<int>(wcslen16(name));
     }
     return true;
 }

@@ -47,8 +47,9 @@ public:
 
     // False when the folder could not be opened for listing.
     bool isOpen() const { return m_handle != nullptr; }
-    // The next entry's name, cut to the capacity, and whether it is a folder; false when there is none left.
-    bool next(char16_t* name, int capacity, bool* isFolder);
+    // The next entry's name, cut to the capacity, its length in units, and whether it is a folder; false when
+    // there is none left.
+    bool next(char16_t* name, int capacity, int* length, bool* isFolder);
 
 private:
     void* m_handle = nullptr;

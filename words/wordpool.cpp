@@ -7,27 +7,26 @@
 namespace {
 
 // Longest extension, its dot included, that can still name a recording.
-constexpr std::size_t MAX_EXTENSION_UNITS = 10;
+constexpr int MAX_EXTENSION_UNITS = 10;
 
-bool isRecordingName(const char16_t* name)
+bool isRecordingName(const char16_t* name, int length)
 {
-    const char16_t* dot = nullptr;
-    for (const char16_t* c = name; *c != 0; ++c) {
-        if (*c == u'.')
-            dot = c;
-    }
-    if (dot == nullptr || wcsnlen16(dot, MAX_EXTENSION_UNITS + 1) > MAX_EXTENSION_UNITS)
+    int dot = length - 1;
+    while (dot >= 0 && name[dot] != u'.')
+        --dot;
+    if (dot < 0 || length - dot > MAX_EXTENSION_UNITS)
         return false;
     // Only the first three letters count, so "song.wave" is a recording and "x.WAV" is not.
-    char16_t extension[4];
-    wcslcpy(extension, dot + 1, 4);
-    return wcsequal16(extension, u"wav") || wcsequal16(extension, u"mp3") || wcsequal16(extension, u"ogg") ||
-           wcsequal16(extension, u"wma");
+    if (length - dot < 4)
+        return false;
+    const char16_t* e = name + dot + 1;
+    return (e[0] == u'w' && e[1] == u'a' && e[2] == u'v') || (e[0] == u'm' && e[1] == u'p' && e[2] == u'3') ||
+           (e[0] == u'o' && e[1] == u'g' && e[2] == u'g') || (e[0] == u'w' && e[1] == u'm' && e[2] == u'a');
 }
 
-bool isDotEntry(const char16_t* name)
+bool isDotEntry(const char16_t* name, int length)
 {
-    return wcsequal16(name, u".") || wcsequal16(name, u"..");
+    return (length == 1 && name[0] == u'.') || (length == 2 && name[0] == u'.' && name[1] == u'.');
 }
 
 } // namespace
@@ -35,6 +34,9 @@ bool isDotEntry(const char16_t* name)
 void collectWords(std::vector<__word>* pool, const std::vector<__dictionary>* dictionaries)
 {
     pool->clear();
+    // The cap is small enough to set aside at once (untouched memory costs nothing) and saves the copies of a
+    // growing pool.
+    pool->reserve(MAX_POOL_WORDS);
     const char16_t separator[] = {platform::SEPARATOR, 0};
     for (const __dictionary& dictionary : *dictionaries) {
         if (!dictionary.selected)
@@ -42,19 +44,25 @@ void collectWords(std::vector<__word>* pool, const std::vector<__dictionary>* di
         platform::FolderListing listing(dictionary.path);
         if (!listing.isOpen())
             return;
+        // Every path of this folder starts the same; what is left of the buffer takes the file name, cut.
+        char16_t prefix[PATH_UNITS];
+        wcslcpy(prefix, dictionary.path, PATH_UNITS);
+        wcslcat(prefix, separator, PATH_UNITS);
+        const int prefixLength = static_cast<int>(wcslen16(prefix));
+        const int room = PATH_UNITS - 1 - prefixLength;
+
         char16_t name[PATH_UNITS];
+        int length = 0;
         bool isFolder = false;
-        while (listing.next(name, PATH_UNITS, &isFolder)) {
-            if (isFolder || isDotEntry(name) || !isRecordingName(name))
+        while (listing.next(name, PATH_UNITS, &length, &isFolder)) {
+            if (isFolder || isDotEntry(name, length) || !isRecordingName(name, length))
                 continue;
             pool->emplace_back();
             __word& word = pool->back();
-            wcslcpy(word.path, dictionary.path, PATH_UNITS);
-            wcslcat(word.path, separator, PATH_UNITS);
-            wcslcat(word.path, name, PATH_UNITS);
-            word.score = 0;
-            word.timesAsked = 0;
-            word.lastAsked = 0;
+            std::memcpy(word.path, prefix, sizeof(char16_t) * static_cast<std::size_t>(prefixLength));
+            const int kept = length < room ? length : room;
+            std::memcpy(word.path + prefixLength, name, sizeof(char16_t) * static_cast<std::size_t>(kept));
+            word.path[prefixLength + kept] = 0;
             if (pool->size() == MAX_POOL_WORDS)
                 return;
         }
