@@ -2,6 +2,7 @@
 // A private set of user folders and a working directory for one test case, removed afterwards.
 
 #include <QByteArray>
+#include <QObject>
 #include <QDir>
 #include <QFile>
 #include <QString>
@@ -53,3 +54,25 @@ private:
     QString m_previousFolder;
     std::unique_ptr<QTemporaryDir> m_root;
 };
+
+// A test class whose every test function runs in a fresh environment of its own.
+class EnvironmentTest : public QObject
+{
+    Q_OBJECT
+
+protected:
+    std::unique_ptr<TestEnvironment> env;
+
+protected slots:
+    void init() { env = std::make_unique<TestEnvironment>(); }
+    void cleanup() { env.reset(); }
+};
+
+// Little-endian 32-bit value, as the program's files store numbers.
+inline QByteArray uint32le(quint32 value)
+{
+    QByteArray bytes(4, 0);
+    for (int i = 0; i < 4; ++i)
+        bytes[i] = char((value >> (8 * i)) & 0xFF);
+    return bytes;
+}

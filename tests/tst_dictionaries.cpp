@@ -6,13 +6,11 @@
 
 #include <cstring>
 
-class TestDictionaries : public QObject
+class TestDictionaries : public EnvironmentTest
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
     void read_data();
     void read();
     void read_hugeCountReturnsAtOnce();
@@ -24,8 +22,6 @@ private slots:
     void appDataFolder_hasTrailingSeparatorAndIsCreated();
     void appDataFolder_thatCannotBeCreated_readsDefaultsAndWritesNothing();
 
-private:
-    std::unique_ptr<TestEnvironment> env;
 };
 
 namespace {
@@ -37,13 +33,6 @@ __dictionary entry(const QString& path, unsigned char selected)
     wcslcpy(d.path, reinterpret_cast<const char16_t*>(path.utf16()), PATH_UNITS);
     d.selected = selected;
     return d;
-}
-
-QByteArray uint32le(quint32 v)
-{
-    QByteArray b(4, 0);
-    qToLittleEndian(v, b.data());
-    return b;
 }
 
 QByteArray record(const QString& path, unsigned char selected)
@@ -69,16 +58,6 @@ QString pathOf(const __dictionary& d)
 }
 
 } // namespace
-
-void TestDictionaries::init()
-{
-    env = std::make_unique<TestEnvironment>();
-}
-
-void TestDictionaries::cleanup()
-{
-    env.reset();
-}
 
 void TestDictionaries::read_data()
 {

@@ -15,13 +15,11 @@
 #include <QPushButton>
 #include <QToolBar>
 
-class TestMainWindow : public QObject
+class TestMainWindow : public EnvironmentTest
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
     void formatCount_data();
     void formatCount();
     void startupTestLength_data();
@@ -31,19 +29,7 @@ private slots:
     void resize_placesWidgets_data();
     void resize_placesWidgets();
 
-private:
-    std::unique_ptr<TestEnvironment> env;
 };
-
-void TestMainWindow::init()
-{
-    env = std::make_unique<TestEnvironment>();
-}
-
-void TestMainWindow::cleanup()
-{
-    env.reset();
-}
 
 void TestMainWindow::formatCount_data()
 {

@@ -6,13 +6,11 @@
 
 #include <climits>
 
-class TestSettings : public QObject
+class TestSettings : public EnvironmentTest
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
     void read_data();
     void read();
     void write_data();
@@ -23,8 +21,6 @@ private slots:
     void unknownScope_readsDefaultAndWritesNothing();
     void folderThatCannotBeCreated_readsDefaultsAndFailsSilently();
 
-private:
-    std::unique_ptr<TestEnvironment> env;
 };
 
 namespace {
@@ -32,16 +28,6 @@ namespace {
 const QByteArray longKey(151, 'k');
 
 } // namespace
-
-void TestSettings::init()
-{
-    env = std::make_unique<TestEnvironment>();
-}
-
-void TestSettings::cleanup()
-{
-    env.reset();
-}
 
 void TestSettings::read_data()
 {

@@ -6,13 +6,11 @@
 
 #include <cstring>
 
-class TestStatisticsFile : public QObject
+class TestStatisticsFile : public EnvironmentTest
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
     void write_threeWordExample();
     void fileName_data();
     void fileName();
@@ -23,8 +21,6 @@ private slots:
     void read();
     void read_hugeCountReturnsAtOnce();
 
-private:
-    std::unique_ptr<TestEnvironment> env;
 };
 
 namespace {
@@ -51,13 +47,6 @@ std::tm localTime(int day, int month, int year, int hour, int minute, int second
     return t;
 }
 
-QByteArray uint32le(quint32 v)
-{
-    QByteArray b(4, 0);
-    qToLittleEndian(v, b.data());
-    return b;
-}
-
 QByteArray record(quint32 number, const QString& word, bool correct)
 {
     QByteArray r = uint32le(number);
@@ -68,16 +57,6 @@ QByteArray record(quint32 number, const QString& word, bool correct)
 }
 
 } // namespace
-
-void TestStatisticsFile::init()
-{
-    env = std::make_unique<TestEnvironment>();
-}
-
-void TestStatisticsFile::cleanup()
-{
-    env.reset();
-}
 
 void TestStatisticsFile::write_threeWordExample()
 {

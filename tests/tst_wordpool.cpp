@@ -6,13 +6,11 @@
 
 #include <cstring>
 
-class TestWordPool : public QObject
+class TestWordPool : public EnvironmentTest
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
     void collect_data();
     void collect();
     void collect_stopsAtTheCap();
@@ -20,8 +18,6 @@ private slots:
     void wordOfPath_data();
     void wordOfPath();
 
-private:
-    std::unique_ptr<TestEnvironment> env;
 };
 
 namespace {
@@ -67,16 +63,6 @@ QStringList poolNames(const std::vector<__word>& pool, const QString& root)
 }
 
 } // namespace
-
-void TestWordPool::init()
-{
-    env = std::make_unique<TestEnvironment>();
-}
-
-void TestWordPool::cleanup()
-{
-    env.reset();
-}
 
 void TestWordPool::collect_data()
 {
