@@ -3,6 +3,7 @@
 #include "formatcount.h"
 #include "messagebox.h"
 #include "resources.h"
+#include "settings/dlgsettings.h"
 #include "settings/settings.h"
 #include "ui_mainwindow.h"
 
@@ -225,8 +226,9 @@ void MainWindow::on_SettingsChanged(int _test_number)
     ui->lblResult->clear();
     ui->leInput->clear();
     ui->lblHelp->hide();
-    if (QObject* window = sender())
-        disconnect(window, SIGNAL(valueChanged(int)), this, SLOT(on_SettingsChanged(int)));
+    // The window reports its length once; it is being closed and is not listened to any longer.
+    if (settingsDialog != nullptr)
+        disconnect(settingsDialog, &dlgSettings::valueChanged, this, &MainWindow::on_SettingsChanged);
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event)
@@ -253,4 +255,13 @@ void MainWindow::on_DictionaryChanged(std::vector<__dictionary>* lst)
     // The window reports its list once; later reports of the same window are not ours to take.
     if (QObject* window = sender())
         disconnect(window, nullptr, this, SLOT(on_DictionaryChanged(std::vector<__dictionary>*)));
+}
+
+void MainWindow::on_acSettings_triggered()
+{
+    settingsDialog = new dlgSettings(this);
+    settingsDialog->setModal(true);
+    settingsDialog->setAttribute(Qt::WA_DeleteOnClose);
+    settingsDialog->show();
+    connect(settingsDialog, &dlgSettings::valueChanged, this, &MainWindow::on_SettingsChanged);
 }
