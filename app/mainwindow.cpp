@@ -4,6 +4,7 @@
 #include "messagebox.h"
 #include "resources.h"
 #include "settings/dlgsettings.h"
+#include "settings/dlgtips.h"
 #include "settings/settings.h"
 #include "ui_mainwindow.h"
 
@@ -58,6 +59,14 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(new Ui_MainWin
     connect(player, &QMediaPlayer::stateChanged, this, &MainWindow::on_stateChanged);
 
     readDictionaries(dictionaries);
+
+    // Exactly 1: a hand-written tip=2, which the Settings window shows as on, still keeps the tips away.
+    if (getSettingInt("tip", 1, SCOPE_USER) == 1) {
+        tipsDialog = new dlgTips(this);
+        tipsDialog->setModal(true);
+        tipsDialog->setAttribute(Qt::WA_DeleteOnClose);
+        tipsDialog->show();
+    }
 }
 
 MainWindow::~MainWindow()
