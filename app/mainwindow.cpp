@@ -2,11 +2,13 @@
 
 #include "formatcount.h"
 #include "messagebox.h"
+#include "platform/platform.h"
 #include "resources.h"
 #include "settings/dlgsettings.h"
 #include "settings/dlgtips.h"
 #include "settings/settings.h"
 #include "ui_mainwindow.h"
+#include "update/dlgabout.h"
 
 #include <algorithm>
 #include <cstring>
@@ -273,4 +275,18 @@ void MainWindow::on_acSettings_triggered()
     settingsDialog->setAttribute(Qt::WA_DeleteOnClose);
     settingsDialog->show();
     connect(settingsDialog, &dlgSettings::valueChanged, this, &MainWindow::on_SettingsChanged);
+}
+
+void MainWindow::on_acHelp_triggered()
+{
+    // Looked up in the working directory, beside the Default dictionary, not beside the program.
+    platform::openDocument(u"help/main.html");
+}
+
+void MainWindow::on_acAbout_triggered()
+{
+    aboutDialog = new dlgAbout(this);
+    aboutDialog->setModal(true);
+    aboutDialog->setAttribute(Qt::WA_DeleteOnClose);
+    aboutDialog->show();
 }
