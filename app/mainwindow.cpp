@@ -2,9 +2,13 @@
 
 #include "formatcount.h"
 #include "messagebox.h"
+#include "platform/platform.h"
 #include "resources.h"
+#include "settings/dlgsettings.h"
+#include "settings/dlgtips.h"
 #include "settings/settings.h"
 #include "ui_mainwindow.h"
+#include "update/dlgabout.h"
 
 #include <algorithm>
 #include <cstring>
@@ -57,6 +61,14 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(new Ui_MainWin
     connect(player, &QMediaPlayer::stateChanged, this, &MainWindow::on_stateChanged);
 
     readDictionaries(dictionaries);
+
+    // Exactly 1: a hand-written tip=2, which the Settings window shows as on, still keeps the tips away.
+    if (getSettingInt("tip", 1, SCOPE_USER) == 1) {
+        tipsDialog = new dlgTips(this);
+        tipsDialog->setModal(true);
+        tipsDialog->setAttribute(Qt::WA_DeleteOnClose);
+        tipsDialog->show();
+    }
 }
 
 MainWindow::~MainWindow()
@@ -225,8 +237,9 @@ void MainWindow::on_SettingsChanged(int _test_number)
     ui->lblResult->clear();
     ui->leInput->clear();
     ui->lblHelp->hide();
-    if (QObject* window = sender())
-        disconnect(window, SIGNAL(valueChanged(int)), this, SLOT(on_SettingsChanged(int)));
+    // The window reports its length once; it is being closed and is not listened to any longer.
+    if (settingsDialog != nullptr)
+        disconnect(settingsDialog, &dlgSettings::valueChanged, this, &MainWindow::on_SettingsChanged);
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event)
@@ -253,4 +266,27 @@ void MainWindow::on_DictionaryChanged(std::vector<__dictionary>* lst)
     // The window reports its list once; later reports of the same window are not ours to take.
     if (QObject* window = sender())
         disconnect(window, nullptr, this, SLOT(on_DictionaryChanged(std::vector<__dictionary>*)));
+}
+
+void MainWindow::on_acSettings_triggered()
+{
+    settingsDialog = new dlgSettings(this);
+    settingsDialog->setModal(true);
+    settingsDialog->setAttribute(Qt::WA_DeleteOnClose);
+    settingsDialog->show();
+    connect(settingsDialog, &dlgSettings::valueChanged, this, &MainWindow::on_SettingsChanged);
+}
+
+void MainWindow::on_acHelp_triggered()
+{
+    // Looked up in the working directory, beside the Default dictionary, not beside the program.
+    platform::openDocument(u"help/main.html");
+}
+
+void MainWindow::on_acAbout_triggered()
+{
+    aboutDialog = new dlgAbout(this);
+    aboutDialog->setModal(true);
+    aboutDialog->setAttribute(Qt::WA_DeleteOnClose);
+    aboutDialog->show();
 }

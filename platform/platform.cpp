@@ -3,11 +3,14 @@
 #include "dictionaries/boundedstring.h"
 
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QString>
 #include <QStringList>
+#include <QUrl>
 
 #include <cerrno>
 #include <climits>
@@ -245,6 +248,31 @@ void sleepMs(int milliseconds)
     wait.tv_nsec = static_cast<long>(milliseconds % 1000) * 1000000L;
     while (::nanosleep(&wait, &wait) != 0 && errno == EINTR) {
     }
+}
+
+namespace {
+
+void openWithDesktop(const char16_t* target)
+{
+    const QString text = QString::fromUtf16(target);
+    // A web address goes as it is; a path is made whole here, where the working directory is the program's own.
+    const bool isAddress = QUrl(text, QUrl::StrictMode).scheme().size() > 1;
+    const QString argument = isAddress ? text : QDir::current().absoluteFilePath(text);
+    QProcess::startDetached(QStringLiteral("xdg-open"), {argument});
+}
+
+DocumentOpener documentOpener = openWithDesktop;
+
+} // namespace
+
+void openDocument(const char16_t* target)
+{
+    documentOpener(target);
+}
+
+void setDocumentOpener(DocumentOpener opener)
+{
+    documentOpener = opener != nullptr ? opener : openWithDesktop;
 }
 
 } // namespace platform

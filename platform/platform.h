@@ -62,4 +62,11 @@ void localTimeNow(std::tm* local);
 // Blocks the calling thread for the given number of milliseconds.
 void sleepMs(int milliseconds);
 
+// Hands a document (a path, relative ones taken from the working directory) or a web address to the desktop's
+// default handler and returns at once; whether the handler manages to open it is not known.
+void openDocument(const char16_t* target);
+// Who opens documents; tests put their own in so that nothing is started. Null puts the desktop's back.
+using DocumentOpener = void (*)(const char16_t* target);
+void setDocumentOpener(DocumentOpener opener);
+
 } // namespace platform

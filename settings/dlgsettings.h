@@ -1,0 +1,25 @@
+#pragma once
+// The Settings window: test length, the daily update check and the tips at start-up.
+
+#include <QDialog>
+
+class Ui_dlgSettings;
+
+class dlgSettings : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit dlgSettings(QWidget* parent);
+    ~dlgSettings() override;
+
+signals:
+    // The test length confirmed by OK, once per OK.
+    void valueChanged(int test_number);
+
+private slots:
+    void on_btnOK_clicked();
+
+private:
+    Ui_dlgSettings* ui;
+};
