@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QFile>
+#include <QProcess>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QString>
@@ -17,6 +18,7 @@
 #include <sys/types.h>
 #include <time.h>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -245,6 +247,26 @@ void sleepMs(int milliseconds)
     wait.tv_nsec = static_cast<long>(milliseconds % 1000) * 1000000L;
     while (::nanosleep(&wait, &wait) != 0 && errno == EINTR) {
     }
+}
+
+namespace {
+
+std::function<void(const char16_t*)> folderOpener;
+
+} // namespace
+
+void openFolder(const char16_t* path)
+{
+    if (folderOpener) {
+        folderOpener(path);
+        return;
+    }
+    QProcess::startDetached(QStringLiteral("xdg-open"), {fromPath(path)});
+}
+
+void setFolderOpenerForTesting(std::function<void(const char16_t*)> opener)
+{
+    folderOpener = std::move(opener);
 }
 
 } // namespace platform

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdio>
 #include <ctime>
+#include <functional>
 
 namespace platform {
 
@@ -61,5 +62,11 @@ void localTimeNow(std::tm* local);
 
 // Blocks the calling thread for the given number of milliseconds.
 void sleepMs(int milliseconds);
+
+// Opens the folder in the desktop's file manager and returns at once; a failure goes unnoticed.
+void openFolder(const char16_t* path);
+// Hands every later openFolder to the given function instead, so that tests start no file manager; an empty
+// function restores the file manager.
+void setFolderOpenerForTesting(std::function<void(const char16_t*)> opener);
 
 } // namespace platform
