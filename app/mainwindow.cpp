@@ -3,6 +3,7 @@
 #include "formatcount.h"
 #include "messagebox.h"
 #include "resources.h"
+#include "dictionaries/dlgdictionaries.h"
 #include "settings/settings.h"
 #include "ui_mainwindow.h"
 
@@ -116,6 +117,15 @@ void MainWindow::on_acStart_triggered()
         ui->lblResult->clear();
         ui->lblHelp->hide();
     }
+}
+
+void MainWindow::on_acDictionaries_triggered()
+{
+    dictionariesDialog = new dlgDictionaries(this);
+    dictionariesDialog->setModal(true);
+    dictionariesDialog->setAttribute(Qt::WA_DeleteOnClose);
+    dictionariesDialog->show();
+    connect(dictionariesDialog, &dlgDictionaries::dictionaryChanged, this, &MainWindow::on_DictionaryChanged);
 }
 
 void MainWindow::nextWord()
@@ -251,6 +261,6 @@ void MainWindow::on_DictionaryChanged(std::vector<__dictionary>* lst)
         dictionaries.push_back(copy);
     }
     // The window reports its list once; later reports of the same window are not ours to take.
-    if (QObject* window = sender())
-        disconnect(window, nullptr, this, SLOT(on_DictionaryChanged(std::vector<__dictionary>*)));
+    if (dictionariesDialog != nullptr)
+        disconnect(dictionariesDialog, &dlgDictionaries::dictionaryChanged, this, &MainWindow::on_DictionaryChanged);
 }
