@@ -1,9 +1,9 @@
 #include "mainwindow.h"
 
+#include "dictionaries/dlgdictionaries.h"
 #include "formatcount.h"
 #include "messagebox.h"
 #include "resources.h"
-#include "dictionaries/dlgdictionaries.h"
 #include "settings/settings.h"
 #include "ui_mainwindow.h"
 

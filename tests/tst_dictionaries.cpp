@@ -23,8 +23,6 @@ private slots:
     void write_overLongPathIsCut();
     void appDataFolder_hasTrailingSeparatorAndIsCreated();
     void appDataFolder_thatCannotBeCreated_readsDefaultsAndWritesNothing();
-    void dictionaryName_data();
-    void dictionaryName();
 
 private:
     std::unique_ptr<TestEnvironment> env;
@@ -252,24 +250,6 @@ void TestDictionaries::appDataFolder_thatCannotBeCreated_readsDefaultsAndWritesN
     writeDictionaries({entry(QStringLiteral("/a"), 1)});
     QCOMPARE(blocker.size(), 0);
     QVERIFY(!QFileInfo::exists(blocker.fileName() + QStringLiteral("/data")));
-}
-
-void TestDictionaries::dictionaryName_data()
-{
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<QString>("name");
-    QTest::addRow("last part") << "/home/ann/Words/Animals" << "Animals";
-    QTest::addRow("trailing separators") << "/home/ann/Words//" << "Words";
-    QTest::addRow("no separator") << "Words" << "Words";
-    QTest::addRow("root") << "/" << "/";
-    QTest::addRow("empty") << "" << "";
-}
-
-void TestDictionaries::dictionaryName()
-{
-    QFETCH(QString, path);
-    QFETCH(QString, name);
-    QCOMPARE(::dictionaryName(reinterpret_cast<const char16_t*>(path.utf16())), name);
 }
 
 QTEST_GUILESS_MAIN(TestDictionaries)
