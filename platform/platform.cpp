@@ -20,6 +20,7 @@
 #include <sys/types.h>
 #include <time.h>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -273,6 +274,26 @@ void openDocument(const char16_t* target)
 void setDocumentOpener(DocumentOpener opener)
 {
     documentOpener = opener != nullptr ? opener : openWithDesktop;
+}
+
+namespace {
+
+std::function<void(const char16_t*)> folderOpener;
+
+} // namespace
+
+void openFolder(const char16_t* path)
+{
+    if (folderOpener) {
+        folderOpener(path);
+        return;
+    }
+    QProcess::startDetached(QStringLiteral("xdg-open"), {fromPath(path)});
+}
+
+void setFolderOpenerForTesting(std::function<void(const char16_t*)> opener)
+{
+    folderOpener = std::move(opener);
 }
 
 } // namespace platform

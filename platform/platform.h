@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdio>
 #include <ctime>
+#include <functional>
 
 namespace platform {
 
@@ -68,5 +69,11 @@ void openDocument(const char16_t* target);
 // Who opens documents; tests put their own in so that nothing is started. Null puts the desktop's back.
 using DocumentOpener = void (*)(const char16_t* target);
 void setDocumentOpener(DocumentOpener opener);
+
+// Opens the folder in the desktop's file manager and returns at once; a failure goes unnoticed.
+void openFolder(const char16_t* path);
+// Hands every later openFolder to the given function instead, so that tests start no file manager; an empty
+// function restores the file manager.
+void setFolderOpenerForTesting(std::function<void(const char16_t*)> opener);
 
 } // namespace platform
