@@ -4,6 +4,7 @@
 #include "messagebox.h"
 #include "resources.h"
 #include "settings/settings.h"
+#include "statistics/dlgstatistics.h"
 #include "ui_mainwindow.h"
 
 #include <algorithm>
@@ -253,4 +254,12 @@ void MainWindow::on_DictionaryChanged(std::vector<__dictionary>* lst)
     // The window reports its list once; later reports of the same window are not ours to take.
     if (QObject* window = sender())
         disconnect(window, nullptr, this, SLOT(on_DictionaryChanged(std::vector<__dictionary>*)));
+}
+
+void MainWindow::on_acStatistics_triggered()
+{
+    statisticsDialog = new dlgStatistics(this);
+    statisticsDialog->setModal(true);
+    statisticsDialog->setAttribute(Qt::WA_DeleteOnClose);
+    statisticsDialog->show();
 }

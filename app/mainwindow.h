@@ -52,6 +52,7 @@ private slots:
     void on_DictionaryChanged(std::vector<__dictionary>* lst);
     void on_SettingsChanged(int _test_number);
     void on_btnAgain_clicked();
+    void on_acStatistics_triggered();
 
 private:
     enum TestState { Running = 0, Idle = 2 };
