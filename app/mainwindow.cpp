@@ -8,6 +8,7 @@
 #include "settings/dlgsettings.h"
 #include "settings/dlgtips.h"
 #include "settings/settings.h"
+#include "statistics/dlgstatistics.h"
 #include "ui_mainwindow.h"
 #include "update/dlgabout.h"
 
@@ -299,4 +300,12 @@ void MainWindow::on_acAbout_triggered()
     aboutDialog->setModal(true);
     aboutDialog->setAttribute(Qt::WA_DeleteOnClose);
     aboutDialog->show();
+}
+
+void MainWindow::on_acStatistics_triggered()
+{
+    statisticsDialog = new dlgStatistics(this);
+    statisticsDialog->setModal(true);
+    statisticsDialog->setAttribute(Qt::WA_DeleteOnClose);
+    statisticsDialog->show();
 }

@@ -53,6 +53,7 @@ private slots:
     void on_DictionaryChanged(std::vector<__dictionary>* lst);
     void on_SettingsChanged(int _test_number);
     void on_btnAgain_clicked();
+    void on_acStatistics_triggered();
     void on_acSettings_triggered();
     void on_acHelp_triggered();
     void on_acAbout_triggered();

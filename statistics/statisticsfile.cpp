@@ -105,6 +105,14 @@ StatisticsReader::StatisticsReader(const char16_t* path) : m_file(platform::open
         return;
     if (readUInt32(m_file, &m_version) && readUInt32(m_file, &m_correct))
         readUInt32(m_file, &m_count);
+    // A damaged header may claim far more answers than the file has; only the length tells what is there.
+    const long start = std::ftell(m_file);
+    if (start >= 0 && std::fseek(m_file, 0, SEEK_END) == 0) {
+        const long end = std::ftell(m_file);
+        const long whole = end > start ? (end - start) / ANSWER_RECORD_BYTES : 0;
+        m_whole = whole < static_cast<long>(m_count) ? static_cast<std::uint32_t>(whole) : m_count;
+        std::fseek(m_file, start, SEEK_SET);
+    }
 }
 
 StatisticsReader::~StatisticsReader()

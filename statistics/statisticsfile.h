@@ -53,6 +53,8 @@ public:
     std::uint32_t answerCount() const { return m_count; }
     // The wrong answers by the header; never below zero, even when the header claims more correct than asked.
     std::uint32_t wrongCount() const { return m_correct > m_count ? 0 : m_count - m_correct; }
+    // How many answers the file holds whole, never more than the header's count: what a reader may size by.
+    std::uint32_t wholeRecords() const { return m_whole; }
     // The next answer; false when no whole record is left or the header's count has been read.
     bool next(__answer* answer);
 
@@ -62,4 +64,5 @@ private:
     std::uint32_t m_correct = 0;
     std::uint32_t m_count = 0;
     std::uint32_t m_read = 0;
+    std::uint32_t m_whole = 0;
 };

@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
 #include "app/messagebox.h"
+#include "statistics/dlgstatistics.h"
 
 #include "testenvironment.h"
 
@@ -8,8 +9,11 @@
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMediaPlayer>
+#include <QPointer>
 #include <QPushButton>
+#include <QTextBrowser>
 #include <QTextDocument>
 
 #include <cstring>
@@ -25,7 +29,7 @@ private slots:
     void cleanup();
     void markAnswer_data();
     void markAnswer();
-    void threeWordTest_correctWrongCorrect();
+    void threeWordTest_correctWrongCorrect_thenInStatistics();
     void everyFormatPlaysAndIsJudged();
     void stopThenStart_beginsAFreshTest();
     void refusedStarts_data();
@@ -150,7 +154,7 @@ void TestTestRun::markAnswer()
     QCOMPARE(::markAnswer(expected, typed), html);
 }
 
-void TestTestRun::threeWordTest_correctWrongCorrect()
+void TestTestRun::threeWordTest_correctWrongCorrect_thenInStatistics()
 {
     makeDefaultDictionary({QStringLiteral("cat.wav"), QStringLiteral("dog.ogg"), QStringLiteral("sun.mp3")});
     openWindow(3);
@@ -233,6 +237,25 @@ void TestTestRun::threeWordTest_correctWrongCorrect()
     QVERIFY(child<QAction>("acStatistics")->isEnabled());
     QVERIFY(!help->isVisible());
     QVERIFY(input->text().isEmpty());
+
+    // Stored beside an older test, it heads the Statistics list and shows as a report.
+    std::tm older{};
+    older.tm_mday = 1;
+    older.tm_year = 100;
+    writeStatisticsAt({}, 0, older);
+    child<QAction>("acStatistics")->trigger();
+    QPointer<dlgStatistics> statistics = window->findChild<dlgStatistics*>();
+    QVERIFY(statistics && statistics->isModal() && statistics->testAttribute(Qt::WA_DeleteOnClose));
+    auto* list = statistics->findChild<QListWidget*>(QStringLiteral("lstwStatistics"));
+    QCOMPARE(list->count(), 2);
+    QCOMPARE(list->item(0)->text(), displayFromStamp(stored.first().mid(4, 19)));
+    QTest::mouseClick(statistics->findChild<QPushButton*>(QStringLiteral("btnShowStatistics")), Qt::LeftButton);
+    auto* report = statistics->findChild<QTextBrowser*>(QStringLiteral("tbStatistics"));
+    QTRY_VERIFY(report->toPlainText().contains(QStringLiteral("Correct: 2 / Wrong: 1 / Success rate: 66.7 %")));
+    const QString text = report->toPlainText();
+    QVERIFY(text.indexOf(first) < text.indexOf(second) && text.indexOf(second) < text.lastIndexOf(third));
+    statistics->close();
+    QTRY_VERIFY(statistics.isNull());
 }
 
 void TestTestRun::everyFormatPlaysAndIsJudged()

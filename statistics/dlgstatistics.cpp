@@ -1,0 +1,251 @@
+#include "dlgstatistics.h"
+
+#include "app/resources.h"
+#include "app/savedialog.h"
+#include "platform/platform.h"
+#include "report.h"
+#include "reportslices.h"
+#include "statisticsfile.h"
+#include "statisticslist.h"
+#include "threadcore.h"
+#include "ui_dlgstatistics.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QResizeEvent>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QTextCursor>
+#include <QTextStream>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace {
+
+const QString PROCESSING = QStringLiteral("<!DOCTYPE html><html lang=\"en\"><head><meta charset=\"UTF-8\" /></head>"
+                                          "<body><h1>Processing...</h1></body></html>");
+
+// Rows of a report put on screen at once: more than a window shows, few enough to be there at once.
+constexpr int FIRST_ROWS = 50;
+// Each later turn of the event loop takes rows for about this long, so the window answers meanwhile.
+constexpr qint64 SLICE_BUDGET_US = 40000;
+constexpr int MIN_SLICE_ROWS = 20;
+constexpr int MAX_SLICE_ROWS = 5000;
+
+} // namespace
+
+dlgStatistics::dlgStatistics(QWidget* parent) : QDialog(parent), ui(new Ui_dlgStatistics)
+{
+    initResources();
+    ui->setupUi(this);
+    exportToFile = false;
+    exportPath.clear();
+    ui->stcWidget->setCurrentIndex(0);
+
+    std::vector<std::u16string> stamps;
+    listStatistics(stamps);
+    QStringList labels;
+    labels.reserve(static_cast<int>(stamps.size()));
+    for (const std::u16string& stamp : stamps)
+        labels << displayFromStamp(QString::fromStdU16String(stamp));
+    ui->lstwStatistics->addItems(labels);
+    if (ui->lstwStatistics->count() > 0)
+        ui->lstwStatistics->setCurrentRow(0);
+
+    builder = new ThreadCore(this);
+    connect(builder, &ThreadCore::threadCoreFinished, this, &dlgStatistics::on_threadCoreFinished);
+
+    feedTimer = new QTimer(this);
+    feedTimer->setObjectName(QStringLiteral("feedTimer"));
+    feedTimer->setSingleShot(true);
+    feedTimer->setInterval(0);
+    connect(feedTimer, &QTimer::timeout, this, &dlgStatistics::feedSlice);
+}
+
+dlgStatistics::~dlgStatistics()
+{
+    builder->requestStop();
+    builder->wait();
+    delete ui;
+}
+
+QString dlgStatistics::currentLabel() const
+{
+    const QListWidgetItem* item = ui->lstwStatistics->currentItem();
+    return item != nullptr ? item->text() : QString();
+}
+
+void dlgStatistics::stopBuilder()
+{
+    builder->requestStop();
+    while (builder->isRunning())
+        platform::sleepMs(50);
+    // A build that ended just before the stop may have sent its result already; it is no longer wanted.
+    QCoreApplication::removePostedEvents(this, QEvent::MetaCall);
+}
+
+void dlgStatistics::showStatistics(QString label)
+{
+    const bool correct = ui->chbCorrectFilter->isChecked();
+    const bool wrong = ui->chbWrongFilter->isChecked();
+    const std::uint16_t filter = correct && wrong ? FILTER_ALL
+                                 : correct        ? FILTER_CORRECT
+                                 : wrong          ? FILTER_WRONG
+                                                  : FILTER_NONE;
+    // Only the filter boxes can ask while a build runs: that build no longer matches them.
+    stopBuilder();
+    if (!exportToFile) {
+        stopFeeding();
+        ui->tbStatistics->setHtml(PROCESSING);
+    }
+    ui->stcWidget->setCurrentIndex(1);
+    ui->btnExportHTML->setEnabled(false);
+
+    builder->setFilter(filter);
+    builder->setExportMode(exportToFile);
+    const QString stamp = stampFromDisplay(label);
+    builder->setStatName(reinterpret_cast<const char16_t*>(stamp.utf16()));
+    builder->start(QThread::InheritPriority);
+}
+
+void dlgStatistics::on_lstwStatistics_itemDoubleClicked(QListWidgetItem* item)
+{
+    ui->chbCorrectFilter->setChecked(true);
+    ui->chbWrongFilter->setChecked(true);
+    exportToFile = false;
+    showStatistics(item->text());
+}
+
+void dlgStatistics::on_btnShowStatistics_clicked()
+{
+    if (ui->lstwStatistics->count() == 0 || ui->lstwStatistics->currentItem() == nullptr)
+        return;
+    ui->chbCorrectFilter->setChecked(true);
+    ui->chbWrongFilter->setChecked(true);
+    exportToFile = false;
+    showStatistics(currentLabel());
+}
+
+void dlgStatistics::on_chbCorrectFilter_clicked()
+{
+    exportToFile = false;
+    showStatistics(currentLabel());
+}
+
+void dlgStatistics::on_chbWrongFilter_clicked()
+{
+    exportToFile = false;
+    showStatistics(currentLabel());
+}
+
+void dlgStatistics::on_btnExportHTML_clicked()
+{
+    exportPath = SaveDialog::getSaveFileName(this, QString(),
+                                             QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+                                             QStringLiteral("HTML document (*.html)"));
+    if (exportPath.isEmpty())
+        return;
+    exportToFile = true;
+    showStatistics(currentLabel());
+}
+
+void dlgStatistics::on_threadCoreFinished(QString html)
+{
+    if (exportToFile) {
+        // Written whole or not at all: a failed export leaves an earlier file as it was.
+        QSaveFile file(exportPath);
+        if (file.open(QIODevice::WriteOnly | QIODevice::Text)) {
+            QTextStream stream(&file);
+            stream.setCodec("UTF-8");
+            stream << html;
+            stream.flush();
+            file.commit();
+        }
+    } else {
+        showReport(html);
+    }
+    ui->btnExportHTML->setEnabled(true);
+}
+
+void dlgStatistics::on_btnDeleteStatistics_clicked()
+{
+    QListWidgetItem* item = ui->lstwStatistics->currentItem();
+    if (ui->lstwStatistics->count() == 0 || item == nullptr)
+        return;
+    char16_t path[PATH_UNITS] = {};
+    statisticsPath(stampFromDisplay(item->text()), path, PATH_UNITS);
+    delete ui->lstwStatistics->takeItem(ui->lstwStatistics->row(item));
+    platform::deleteFile(path);
+}
+
+void dlgStatistics::on_btnBackStatisticsList_clicked()
+{
+    stopBuilder();
+    stopFeeding();
+    ui->stcWidget->setCurrentIndex(0);
+}
+
+void dlgStatistics::closeEvent(QCloseEvent* event)
+{
+    stopBuilder();
+    stopFeeding();
+    event->accept();
+}
+
+void dlgStatistics::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    const int w = event->size().width();
+    const int h = event->size().height();
+    ui->stcWidget->setGeometry(0, 0, w, h);
+    ui->lstwStatistics->setGeometry(0, 0, w, h - 50);
+    ui->btnShowStatistics->setGeometry(w - 100, h - 40, 75, 23);
+    ui->btnDeleteStatistics->setGeometry(w - 185, h - 40, 75, 23);
+    ui->lblTipStatistics->setGeometry(10, h - 40, 240, 16);
+    ui->btnExportHTML->move(w - 125, 15);
+    ui->tbStatistics->setGeometry(0, 50, w, h - 100);
+    ui->btnBackStatisticsList->setGeometry(w - 100, h - 40, 75, 23);
+}
+
+// A long report laid out in one go freezes the window for seconds; the first rows go on screen at once and the
+// rest follow a slice per turn of the event loop.
+void dlgStatistics::showReport(const QString& html)
+{
+    stopFeeding();
+    incoming = std::make_unique<ReportSlices>(html);
+    ui->tbStatistics->setHtml(incoming->first(FIRST_ROWS));
+    if (incoming->atEnd()) {
+        incoming.reset();
+        return;
+    }
+    rowsPerSlice = FIRST_ROWS;
+    feedTimer->start();
+}
+
+void dlgStatistics::feedSlice()
+{
+    QElapsedTimer clock;
+    clock.start();
+    QTextCursor cursor(ui->tbStatistics->document());
+    cursor.movePosition(QTextCursor::End);
+    cursor.beginEditBlock();
+    cursor.insertHtml(incoming->next(rowsPerSlice));
+    cursor.endEditBlock();
+    // The cost of a slice grows with the document; size the next one by what this one took, growing gently.
+    const qint64 spent = std::max<qint64>(clock.nsecsElapsed() / 1000, 1);
+    const qint64 fitting = rowsPerSlice * SLICE_BUDGET_US / spent;
+    rowsPerSlice = static_cast<int>(
+        std::clamp<qint64>(std::min<qint64>(fitting, 2 * rowsPerSlice), MIN_SLICE_ROWS, MAX_SLICE_ROWS));
+    if (incoming->atEnd())
+        incoming.reset();
+    else
+        feedTimer->start();
+}
+
+void dlgStatistics::stopFeeding()
+{
+    feedTimer->stop();
+    incoming.reset();
+}

@@ -1,0 +1,126 @@
+#include "statisticslist.h"
+
+#include "dictionaries/boundedstring.h"
+#include "platform/platform.h"
+
+#include <algorithm>
+
+namespace {
+
+const char16_t SEPARATOR_TEXT[] = {platform::SEPARATOR, 0};
+
+// Cuts text in place at every delimiter and collects up to max non-empty pieces; runs of delimiters count as
+// one.
+int split(char16_t* text, char16_t delimiter, char16_t** pieces, int max)
+{
+    int count = 0;
+    char16_t* c = text;
+    while (*c != 0) {
+        while (*c == delimiter)
+            *c++ = 0;
+        if (*c == 0)
+            break;
+        if (count < max)
+            pieces[count++] = c;
+        while (*c != 0 && *c != delimiter)
+            ++c;
+    }
+    return count;
+}
+
+// A base-10 number at the start of text, after blanks and a sign; 0 when there are no digits.
+long number(const char16_t* text)
+{
+    while (*text == u' ' || (*text >= u'\t' && *text <= u'\r'))
+        ++text;
+    const bool negative = *text == u'-';
+    if (*text == u'-' || *text == u'+')
+        ++text;
+    long value = 0;
+    for (; *text >= u'0' && *text <= u'9'; ++text)
+        value = value * 10 + (*text - u'0');
+    return negative ? -value : value;
+}
+
+// Year, month, day, hour, minute and second of a stamp "DD.MM.YYYY HH-MM-SS".
+struct Moment
+{
+    long fields[6] = {};
+};
+
+Moment momentOf(const std::u16string& stamp)
+{
+    char16_t copy[20];
+    wcslcpy(copy, stamp.c_str(), 20);
+    char16_t date[11] = {};
+    char16_t time[9] = {};
+    char16_t* pieces[10];
+    const int n = split(copy, u' ', pieces, 10);
+    if (n > 0)
+        wcslcpy(date, pieces[0], 11);
+    if (n > 1)
+        wcslcpy(time, pieces[n - 1], 9);
+
+    Moment moment;
+    char16_t* parts[3];
+    const int dateParts = split(date, u'.', parts, 3);
+    for (int i = 0; i < dateParts; ++i)
+        moment.fields[2 - i] = number(parts[i]); // day, month, year stand in reverse order of weight
+    const int timeParts = split(time, u'-', parts, 3);
+    for (int i = 0; i < timeParts; ++i)
+        moment.fields[3 + i] = number(parts[i]);
+    return moment;
+}
+
+} // namespace
+
+bool newerThan(const std::u16string& a, const std::u16string& b)
+{
+    const Moment x = momentOf(a);
+    const Moment y = momentOf(b);
+    for (int i = 0; i < 6; ++i) {
+        if (x.fields[i] != y.fields[i])
+            return x.fields[i] > y.fields[i];
+    }
+    return false;
+}
+
+void listStatistics(std::vector<std::u16string>& list)
+{
+    list.clear();
+    char16_t folder[PATH_UNITS];
+    if (platform::localDataFolder(folder, PATH_UNITS) != 0)
+        return;
+    for (const char16_t* part : {SEPARATOR_TEXT, u"Brindlecot", SEPARATOR_TEXT, u"Quillora"})
+        wcslcat(folder, part, PATH_UNITS);
+    platform::FolderListing listing(folder);
+    if (!listing.isOpen())
+        return;
+
+    char16_t name[PATH_UNITS];
+    int length = 0;
+    bool isFolder = false;
+    while (listing.next(name, PATH_UNITS, &length, &isFolder)) {
+        if (isFolder || wcsequal16(name, u".") || wcsequal16(name, u".."))
+            continue;
+        const char16_t* dot = nullptr;
+        for (const char16_t* c = name; *c != 0; ++c) {
+            if (*c == u'.')
+                dot = c;
+        }
+        if (dot == nullptr)
+            continue;
+        char16_t extension[4];
+        wcslcpy(extension, dot + 1, 4);
+        if (!wcsequal16(extension, u"dat") || length != 27)
+            continue;
+        list.emplace_back(name + 4, 19);
+    }
+
+    // More than the window lists: keep the newest.
+    if (list.size() > MAX_LISTED_TESTS) {
+        std::nth_element(list.begin(), list.begin() + MAX_LISTED_TESTS, list.end(), newerThan);
+        list.resize(MAX_LISTED_TESTS);
+    }
+    std::sort(list.begin(), list.end(), newerThan);
+}
