@@ -1,5 +1,6 @@
 #include "mainwindow.h"
 
+#include "dictionaries/dlgdictionaries.h"
 #include "formatcount.h"
 #include "messagebox.h"
 #include "platform/platform.h"
@@ -128,6 +129,15 @@ void MainWindow::on_acStart_triggered()
         ui->lblResult->clear();
         ui->lblHelp->hide();
     }
+}
+
+void MainWindow::on_acDictionaries_triggered()
+{
+    dictionariesDialog = new dlgDictionaries(this);
+    dictionariesDialog->setModal(true);
+    dictionariesDialog->setAttribute(Qt::WA_DeleteOnClose);
+    dictionariesDialog->show();
+    connect(dictionariesDialog, &dlgDictionaries::dictionaryChanged, this, &MainWindow::on_DictionaryChanged);
 }
 
 void MainWindow::nextWord()
@@ -264,8 +274,8 @@ void MainWindow::on_DictionaryChanged(std::vector<__dictionary>* lst)
         dictionaries.push_back(copy);
     }
     // The window reports its list once; later reports of the same window are not ours to take.
-    if (QObject* window = sender())
-        disconnect(window, nullptr, this, SLOT(on_DictionaryChanged(std::vector<__dictionary>*)));
+    if (dictionariesDialog != nullptr)
+        disconnect(dictionariesDialog, &dlgDictionaries::dictionaryChanged, this, &MainWindow::on_DictionaryChanged);
 }
 
 void MainWindow::on_acSettings_triggered()

@@ -48,6 +48,7 @@ protected:
 
 private slots:
     void on_acStart_triggered();
+    void on_acDictionaries_triggered();
     void on_stateChanged(QMediaPlayer::State state);
     void on_DictionaryChanged(std::vector<__dictionary>* lst);
     void on_SettingsChanged(int _test_number);

@@ -136,3 +136,12 @@ void writeDictionaries(const std::vector<__dictionary>& list)
     }
     platform::replaceFile(path, bytes.data(), bytes.size());
 }
+
+QString dictionaryName(const char16_t* path)
+{
+    QString folder = QString::fromUtf16(path);
+    while (folder.size() > 1 && folder.endsWith(QChar(platform::SEPARATOR)))
+        folder.chop(1);
+    const int last = folder.lastIndexOf(QChar(platform::SEPARATOR));
+    return last < 0 || folder.size() == 1 ? folder : folder.mid(last + 1);
+}

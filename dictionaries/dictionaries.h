@@ -3,6 +3,8 @@
 
 #include "boundedstring.h"
 
+#include <QString>
+
 #include <vector>
 
 // One dictionary: a folder of recordings and whether it takes part in tests.
@@ -26,3 +28,5 @@ void defaultDictionaryPath(char16_t* buffer, int capacity);
 void readDictionaries(std::vector<__dictionary>& list);
 // Replaces data.dat with the given list; failures are silent and leave the old file.
 void writeDictionaries(const std::vector<__dictionary>& list);
+// The name a dictionary goes by: the last part of its folder's path, trailing separators aside.
+QString dictionaryName(const char16_t* path);

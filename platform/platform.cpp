@@ -23,6 +23,7 @@
 #include <sys/types.h>
 #include <time.h>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -328,6 +329,26 @@ bool httpGetFirstBlock(const char16_t* address, char* buffer, std::size_t capaci
         return false;
     *received = download.received;
     return true;
+}
+
+namespace {
+
+std::function<void(const char16_t*)> folderOpener;
+
+} // namespace
+
+void openFolder(const char16_t* path)
+{
+    if (folderOpener) {
+        folderOpener(path);
+        return;
+    }
+    QProcess::startDetached(QStringLiteral("xdg-open"), {fromPath(path)});
+}
+
+void setFolderOpenerForTesting(std::function<void(const char16_t*)> opener)
+{
+    folderOpener = std::move(opener);
 }
 
 } // namespace platform

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdio>
 #include <ctime>
+#include <functional>
 
 namespace platform {
 
@@ -73,5 +74,11 @@ void setDocumentOpener(DocumentOpener opener);
 // connection or the read fails. Blocks the calling thread; a server that never answers gives up after about a
 // minute.
 bool httpGetFirstBlock(const char16_t* address, char* buffer, std::size_t capacity, std::size_t* received);
+
+// Opens the folder in the desktop's file manager and returns at once; a failure goes unnoticed.
+void openFolder(const char16_t* path);
+// Hands every later openFolder to the given function instead, so that tests start no file manager; an empty
+// function restores the file manager.
+void setFolderOpenerForTesting(std::function<void(const char16_t*)> opener);
 
 } // namespace platform

@@ -1,0 +1,117 @@
+#include "dlgdictionaries.h"
+
+#include "app/folderchooser.h"
+#include "app/messagebox.h"
+#include "app/resources.h"
+#include "platform/platform.h"
+#include "ui_dlgdictionaries.h"
+
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QFontMetrics>
+#include <QStandardPaths>
+
+#include <cstring>
+
+dlgDictionaries::dlgDictionaries(QWidget* parent) : QDialog(parent), ui(new Ui_dlgDictionaries)
+{
+    initResources();
+    ui->setupUi(this);
+    setFixedSize(520, 345);
+    // The label's width is fixed by the form; with a desktop font larger than the form was drawn for, a smaller
+    // size beats a cut-off text.
+    QFont font = ui->lblPath->font();
+    while (font.pointSizeF() > 6 && QFontMetrics(font).horizontalAdvance(ui->lblPath->text()) > ui->lblPath->width())
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    ui->lblPath->setFont(font);
+
+    readDictionaries(dictionaries);
+    ui->lstwDictionary->clear();
+    for (const __dictionary& record : dictionaries)
+        appendEntry(record, fileExists(record.path));
+}
+
+dlgDictionaries::~dlgDictionaries()
+{
+    delete ui;
+}
+
+void dlgDictionaries::appendEntry(const __dictionary& record, bool exists)
+{
+    auto* item = new QListWidgetItem(dictionaryName(record.path));
+    item->setCheckState(record.selected != 0 ? Qt::Checked : Qt::Unchecked);
+    if (exists) {
+        item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsUserCheckable | Qt::ItemIsEnabled);
+    } else {
+        // A folder that has gone cannot take part in tests, so it cannot be ticked either.
+        item->setFlags(Qt::ItemIsEnabled);
+        item->setCheckState(Qt::Unchecked);
+        item->setForeground(Qt::red);
+    }
+    ui->lstwDictionary->addItem(item);
+}
+
+void dlgDictionaries::on_lstwDictionary_currentRowChanged(int currentRow)
+{
+    if (currentRow < 0 || currentRow >= static_cast<int>(dictionaries.size())) {
+        ui->lePath->clear();
+        return;
+    }
+    const char16_t* path = dictionaries[static_cast<std::size_t>(currentRow)].path;
+    ui->lePath->setText(QFileInfo(QString::fromUtf16(path)).absoluteFilePath());
+    ui->tbOpenFolder->setEnabled(fileExists(path));
+}
+
+void dlgDictionaries::on_tbOpenFolder_clicked()
+{
+    char16_t folder[PATH_UNITS] = {};
+    wcslcpy(folder, reinterpret_cast<const char16_t*>(ui->lePath->text().utf16()), PATH_UNITS);
+    platform::openFolder(folder);
+}
+
+void dlgDictionaries::on_btnAdd_clicked()
+{
+    const QString folder = FolderChooser::chooseFolder(
+        this, QString(), QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    if (folder.isEmpty())
+        return;
+    __dictionary record;
+    std::memset(&record, 0, sizeof record);
+    wcslcpy(record.path, reinterpret_cast<const char16_t*>(folder.utf16()), PATH_UNITS);
+    // A folder the user has just picked is meant to be used: it starts ticked, and is stored so.
+    record.selected = 1;
+    dictionaries.push_back(record);
+    writeDictionaries(dictionaries);
+    appendEntry(record, true);
+}
+
+void dlgDictionaries::on_btnDelete_clicked()
+{
+    const int row = ui->lstwDictionary->currentRow();
+    if (row < 0)
+        return;
+    char16_t defaultPath[PATH_UNITS] = {};
+    defaultDictionaryPath(defaultPath, PATH_UNITS);
+    if (wcsequal16(dictionaries[static_cast<std::size_t>(row)].path, defaultPath)) {
+        MessageBox::information(this, QStringLiteral("Default dictionary cannot be deleted."));
+        return;
+    }
+    delete ui->lstwDictionary->takeItem(row);
+    dictionaries.erase(dictionaries.begin() + row);
+    ui->lstwDictionary->setCurrentRow(-1);
+}
+
+void dlgDictionaries::on_btnOK_clicked()
+{
+    close();
+}
+
+void dlgDictionaries::closeEvent(QCloseEvent* event)
+{
+    for (int i = 0; i < ui->lstwDictionary->count(); ++i)
+        dictionaries[static_cast<std::size_t>(i)].selected =
+            ui->lstwDictionary->item(i)->checkState() == Qt::Checked ? 1 : 0;
+    writeDictionaries(dictionaries);
+    emit dictionaryChanged(&dictionaries);
+    QDialog::closeEvent(event);
+}
