@@ -11,6 +11,8 @@
 #include "statistics/dlgstatistics.h"
 #include "ui_mainwindow.h"
 #include "update/dlgabout.h"
+#include "update/dlgupdate.h"
+#include "update/updatecheck.h"
 
 #include <algorithm>
 #include <cstring>
@@ -64,8 +66,11 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(new Ui_MainWin
 
     readDictionaries(dictionaries);
 
-    // Exactly 1: a hand-written tip=2, which the Settings window shows as on, still keeps the tips away.
-    if (getSettingInt("tip", 1, SCOPE_USER) == 1) {
+    // A newer version is news enough for one start: the tips wait.
+    if (checkForUpdate(false) == UPDATE_AVAILABLE) {
+        openUpdateDialog(UPDATE_AVAILABLE);
+    } else if (getSettingInt("tip", 1, SCOPE_USER) == 1) {
+        // Exactly 1: a hand-written tip=2, which the Settings window shows as on, still keeps the tips away.
         tipsDialog = new dlgTips(this);
         tipsDialog->setModal(true);
         tipsDialog->setAttribute(Qt::WA_DeleteOnClose);
@@ -292,6 +297,26 @@ void MainWindow::on_acHelp_triggered()
 {
     // Looked up in the working directory, beside the Default dictionary, not beside the program.
     platform::openDocument(u"help/main.html");
+}
+
+void MainWindow::openUpdateDialog(int result)
+{
+    updateDialog = new dlgUpdate(this, static_cast<unsigned short>(result));
+    updateDialog->setModal(true);
+    updateDialog->setAttribute(Qt::WA_DeleteOnClose);
+    updateDialog->show();
+    connect(updateDialog, &dlgUpdate::downloadUpdate, this, &MainWindow::on_downloadUpdate);
+}
+
+void MainWindow::on_acUpdate_triggered()
+{
+    openUpdateDialog(checkForUpdate(true));
+}
+
+void MainWindow::on_downloadUpdate()
+{
+    disconnect(updateDialog, &dlgUpdate::downloadUpdate, this, &MainWindow::on_downloadUpdate);
+    close();
 }
 
 void MainWindow::on_acAbout_triggered()

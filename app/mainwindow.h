@@ -49,16 +49,20 @@ protected:
 private slots:
     void on_acStart_triggered();
     void on_acDictionaries_triggered();
+    void on_acStatistics_triggered();
+    void on_acSettings_triggered();
+    void on_acHelp_triggered();
+    void on_acUpdate_triggered();
+    void on_acAbout_triggered();
+    void on_downloadUpdate();
     void on_stateChanged(QMediaPlayer::State state);
     void on_DictionaryChanged(std::vector<__dictionary>* lst);
     void on_SettingsChanged(int _test_number);
     void on_btnAgain_clicked();
-    void on_acStatistics_triggered();
-    void on_acSettings_triggered();
-    void on_acHelp_triggered();
-    void on_acAbout_triggered();
 
 private:
+    void openUpdateDialog(int result);
+
     enum TestState { Running = 0, Idle = 2 };
 
     Ui_MainWindow* ui;

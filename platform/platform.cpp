@@ -12,10 +12,13 @@
 #include <QStringList>
 #include <QUrl>
 
+#include <curl/curl.h>
+
 #include <cerrno>
 #include <climits>
 #include <cstring>
 #include <dirent.h>
+#include <mutex>
 #include <sys/stat.h>
 #include <sys/types.h>
 #include <time.h>
@@ -274,6 +277,58 @@ void openDocument(const char16_t* target)
 void setDocumentOpener(DocumentOpener opener)
 {
     documentOpener = opener != nullptr ? opener : openWithDesktop;
+}
+
+namespace {
+
+struct Download
+{
+    char* buffer;
+    std::size_t capacity;
+    std::size_t received;
+};
+
+std::size_t keepFirstBlock(char* data, std::size_t size, std::size_t count, void* user)
+{
+    auto* download = static_cast<Download*>(user);
+    const std::size_t bytes = size * count;
+    const std::size_t room = download->capacity - download->received;
+    const std::size_t kept = bytes < room ? bytes : room;
+    std::memcpy(download->buffer + download->received, data, kept);
+    download->received += kept;
+    // Stop the transfer once the buffer is full: the rest is never read.
+    return download->received == download->capacity ? 0 : bytes;
+}
+
+} // namespace
+
+bool httpGetFirstBlock(const char16_t* address, char* buffer, std::size_t capacity, std::size_t* received)
+{
+    static std::once_flag initialised;
+    std::call_once(initialised, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
+    *received = 0;
+    CURL* handle = curl_easy_init();
+    if (handle == nullptr)
+        return false;
+    const QByteArray url = QString::fromUtf16(address).toUtf8();
+    Download download{buffer, capacity, 0};
+    curl_easy_setopt(handle, CURLOPT_URL, url.constData());
+    curl_easy_setopt(handle, CURLOPT_USERAGENT, "update");
+    curl_easy_setopt(handle, CURLOPT_PROXY, "");
+    curl_easy_setopt(handle, CURLOPT_FOLLOWLOCATION, 1L);
+    curl_easy_setopt(handle, CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(handle, CURLOPT_CONNECTTIMEOUT, 60L);
+    curl_easy_setopt(handle, CURLOPT_LOW_SPEED_LIMIT, 1L);
+    curl_easy_setopt(handle, CURLOPT_LOW_SPEED_TIME, 60L);
+    curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, keepFirstBlock);
+    curl_easy_setopt(handle, CURLOPT_WRITEDATA, &download);
+    const CURLcode result = curl_easy_perform(handle);
+    curl_easy_cleanup(handle);
+    const bool full = result == CURLE_WRITE_ERROR && download.received == capacity;
+    if (result != CURLE_OK && !full)
+        return false;
+    *received = download.received;
+    return true;
 }
 
 namespace {

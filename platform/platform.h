@@ -70,6 +70,11 @@ void openDocument(const char16_t* target);
 using DocumentOpener = void (*)(const char16_t* target);
 void setDocumentOpener(DocumentOpener opener);
 
+// One HTTP GET of the address, reading at most capacity bytes of the body, whatever the status. False when the
+// connection or the read fails. Blocks the calling thread; a server that never answers gives up after about a
+// minute.
+bool httpGetFirstBlock(const char16_t* address, char* buffer, std::size_t capacity, std::size_t* received);
+
 // Opens the folder in the desktop's file manager and returns at once; a failure goes unnoticed.
 void openFolder(const char16_t* path);
 // Hands every later openFolder to the given function instead, so that tests start no file manager; an empty
