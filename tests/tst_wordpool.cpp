@@ -107,10 +107,10 @@ void TestWordPool::collect()
     QFETCH(QStringList, expected);
 
     const QString root = env->root() + QStringLiteral("/dicts");
-    for (const QString& spec : files) {
-        const QString folder = root + QLatin1Char('/') + spec.section(QLatin1Char(':'), 0, 0);
+    for (const QString& folderFiles : files) {
+        const QString folder = root + QLatin1Char('/') + folderFiles.section(QLatin1Char(':'), 0, 0);
         QVERIFY(QDir().mkpath(folder));
-        for (const QString& name : spec.section(QLatin1Char(':'), 1).split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        for (const QString& name : folderFiles.section(QLatin1Char(':'), 1).split(QLatin1Char(','), Qt::SkipEmptyParts)) {
             if (name.endsWith(QLatin1Char('/')))
                 QVERIFY(QDir().mkpath(folder + QLatin1Char('/') + name));
             else
