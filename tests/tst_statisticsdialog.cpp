@@ -18,13 +18,16 @@
 #include <QTextTable>
 
 // The Statistics window over stored tests made in code.
-class TestStatisticsDialog : public QObject
+class TestStatisticsDialog : public EnvironmentTest
 {
     Q_OBJECT
 
 private slots:
-    void init() { env = std::make_unique<TestEnvironment>(); }
-    void cleanup();
+    void cleanup()
+    {
+        dialog.reset();
+        EnvironmentTest::cleanup();
+    }
     void list_showAndDeleteDownToEmpty();
     void filters_data();
     void filters();
@@ -35,11 +38,10 @@ private slots:
     void longReport_looksAsTheWholeDocumentWould();
 
 private:
-    std::unique_ptr<TestEnvironment> env;
     std::unique_ptr<dlgStatistics> dialog;
 
     void open(const StoredAnswers& answers, const QStringList& stamps = {"15.02.2026 10-00-00"});
-    template <typename T> T* child(const char* name) const { return dialog->findChild<T*>(QLatin1String(name)); }
+    template <typename T> T* child(const char* name) const { return ::child<T>(dialog.get(), name); }
     void click(const char* name) { QTest::mouseClick(child<QWidget>(name), Qt::LeftButton); }
     void doubleClick(int row);
     bool reportDone() const;
@@ -69,12 +71,6 @@ QImage rendering(QTextDocument* document)
 }
 
 } // namespace
-
-void TestStatisticsDialog::cleanup()
-{
-    dialog.reset();
-    env.reset();
-}
 
 void TestStatisticsDialog::open(const StoredAnswers& answers, const QStringList& stamps)
 {
