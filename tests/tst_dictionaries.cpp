@@ -13,7 +13,6 @@ private slots:
     void read();
     void write_givesExactBytesAndReadsBack();
     void write_overLongPathIsCut();
-    void appDataFolder_hasTrailingSeparatorAndIsCreated();
     void appDataFolder_thatCannotBeCreated_readsDefaultsAndWritesNothing();
 };
 
@@ -116,14 +115,6 @@ void TestDictionaries::write_overLongPathIsCut()
     d.path[10] = 0;
     writeDictionaries({d});
     QCOMPARE(env->readData(QStringLiteral("data.dat")), file(1, {record(QString(10, QLatin1Char('p')), 1)}));
-}
-
-void TestDictionaries::appDataFolder_hasTrailingSeparatorAndIsCreated()
-{
-    char16_t buffer[PATH_UNITS];
-    QCOMPARE(getAppDataFolder(buffer, PATH_UNITS), 0);
-    QCOMPARE(QString::fromUtf16(buffer), env->dataFolder() + QLatin1Char('/'));
-    QVERIFY(QFileInfo(env->dataFolder()).isDir());
 }
 
 void TestDictionaries::appDataFolder_thatCannotBeCreated_readsDefaultsAndWritesNothing()

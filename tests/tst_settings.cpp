@@ -15,7 +15,6 @@ private slots:
     void read();
     void write_data();
     void write();
-    void scopes_useTheirOwnFiles();
     void unknownScope_readsDefaultAndWritesNothing();
     void folderThatCannotBeCreated_readsDefaultsAndFailsSilently();
 };
@@ -123,21 +122,6 @@ void TestSettings::write()
         if (status == SETTING_WRITTEN)
             QCOMPARE(getSettingInt(key.constData(), 12345, SCOPE_USER), value);
     }
-}
-
-void TestSettings::scopes_useTheirOwnFiles()
-{
-    QCOMPARE(setSettingInt("update", 0, SCOPE_MACHINE), SETTING_WRITTEN);
-    QCOMPARE(setSettingInt("update", 1, SCOPE_USER), SETTING_WRITTEN);
-    const QString machine = env->machineFolder() + QStringLiteral("/settings.conf");
-    QCOMPARE(readFile(machine), QByteArray("update=0\n"));
-    QCOMPARE(env->readData(QStringLiteral("settings.conf")), QByteArray("update=1\n"));
-    QCOMPARE(getSettingInt("update", 7, SCOPE_MACHINE), 0);
-    QCOMPARE(getSettingInt("update", 7, SCOPE_USER), 1);
-
-    char path[260] = {};
-    getSettingsPath(path, SCOPE_MACHINE);
-    QCOMPARE(QFile::decodeName(path), machine);
 }
 
 void TestSettings::unknownScope_readsDefaultAndWritesNothing()

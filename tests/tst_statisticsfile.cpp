@@ -12,10 +12,9 @@ class TestStatisticsFile : public EnvironmentTest
     Q_OBJECT
 
 private slots:
-    void write_threeWordExample();
+    void write_threeWordExample_thenASecondTestInTheSameSecond();
     void fileName_data();
     void fileName();
-    void twoTestsInOneSecond_secondReplacesFirst();
     void write_usesTheCurrentLocalTime();
     void read_data();
     void read();
@@ -51,13 +50,17 @@ std::tm localTime(const QDateTime& time)
 
 } // namespace
 
-void TestStatisticsFile::write_threeWordExample()
+void TestStatisticsFile::write_threeWordExample_thenASecondTestInTheSameSecond()
 {
-    writeStatisticsAt({answer(1, "cat", true), answer(2, "Straße", false), answer(3, "a & <b>", true)}, 2,
-                      localTime(QDateTime(QDate(2026, 12, 4), QTime(9, 5, 3))));
+    const std::tm t = localTime(QDateTime(QDate(2026, 12, 4), QTime(9, 5, 3)));
+    writeStatisticsAt({answer(1, "cat", true), answer(2, "Straße", false), answer(3, "a & <b>", true)}, 2, t);
     const QByteArray bytes = env->readData(QStringLiteral("stat04.12.2026 09-05-03.dat"));
     QCOMPARE(bytes.size(), 1596);
     QCOMPARE(bytes, statisticsBytes(2, 3, {{"cat", true}, {"Straße", false}, {"a & <b>", true}}));
+    // The second replaces the first.
+    writeStatisticsAt({answer(1, "three", false)}, 0, t);
+    QCOMPARE(QDir(env->dataFolder()).entryList({"stat*"}, QDir::Files).size(), 1);
+    QCOMPARE(env->readData("stat04.12.2026 09-05-03.dat"), statisticsBytes({{"three", false}}));
 }
 
 void TestStatisticsFile::fileName_data()
@@ -81,15 +84,6 @@ void TestStatisticsFile::fileName()
     const QString shown = displayFromStamp(stamp);
     QCOMPARE(shown, time.toString(QStringLiteral("dd/MM/yyyy HH:mm:ss")));
     QCOMPARE(stampFromDisplay(shown), stamp);
-}
-
-void TestStatisticsFile::twoTestsInOneSecond_secondReplacesFirst()
-{
-    const std::tm t = localTime(QDateTime(QDate(2026, 12, 4), QTime(9, 5, 3)));
-    writeStatisticsAt({answer(1, "one", true), answer(2, "two", true)}, 2, t);
-    writeStatisticsAt({answer(1, "three", false)}, 0, t);
-    QCOMPARE(QDir(env->dataFolder()).entryList({"stat*"}, QDir::Files).size(), 1);
-    QCOMPARE(env->readData("stat04.12.2026 09-05-03.dat"), statisticsBytes({{"three", false}}));
 }
 
 void TestStatisticsFile::write_usesTheCurrentLocalTime()
