@@ -53,8 +53,8 @@ private slots:
     void settings_newTestLengthReachesTheMainWindowOnce();
     void tips_position_data();
     void tips_position();
-    void tips_shownAtStartup_data();
-    void tips_shownAtStartup();
+    void startup_showsTipsOrUpdate_data();
+    void startup_showsTipsOrUpdate();
     void tips_closeStoresTheBox_data();
     void tips_closeStoresTheBox();
     void about_fixedSizeWithACopyableAddress();
@@ -63,11 +63,8 @@ private slots:
     void update_modes();
     void update_answer_data();
     void update_answer();
-    void update_newVersionAtStartupShowsInsteadOfTips_data();
-    void update_newVersionAtStartupShowsInsteadOfTips();
     void update_actionOpensTheWindowForEveryResult();
 };
-
 
 void TestDialogs::settings_loadAndStore_data()
 {
@@ -184,28 +181,40 @@ void TestDialogs::tips_position()
     QCOMPARE(tipsPosition(workArea, mainWindow, QSize(300, 210)), expected);
 }
 
-void TestDialogs::tips_shownAtStartup_data()
+void TestDialogs::startup_showsTipsOrUpdate_data()
 {
     QTest::addColumn<QByteArray>("settings"); // null: no file
-    QTest::addColumn<bool>("shown");
-    QTest::addRow("no settings file") << QByteArray() << true;
-    QTest::addRow("tip 1") << QByteArray("test_number=5\ntip=1\n") << true;
-    QTest::addRow("tip 0") << QByteArray("tip=0\n") << false;
-    QTest::addRow("tip 2 is not exactly 1") << QByteArray("tip=2\n") << false;
-    QTest::addRow("unreadable tip reads as 1") << QByteArray("tip=on\n") << true;
+    QTest::addColumn<QByteArray>("reply");    // null: the service is down
+    QTest::addColumn<QString>("shown");
+    const QByteArray down, newer(R"({"new_version":1})");
+    QTest::addRow("no settings file") << QByteArray() << down << "tips";
+    QTest::addRow("tip 1") << QByteArray("test_number=5\ntip=1\n") << down << "tips";
+    QTest::addRow("tip 0") << QByteArray("tip=0\n") << down << "";
+    QTest::addRow("tip 2 is not exactly 1") << QByteArray("tip=2\n") << down << "";
+    QTest::addRow("unreadable tip reads as 1") << QByteArray("tip=on\n") << down << "tips";
+    QTest::addRow("newer version: update instead of tips") << QByteArray() << newer << "update";
+    QTest::addRow("nothing newer") << QByteArray() << QByteArray(R"({"new_version":0})") << "tips";
 }
 
-void TestDialogs::tips_shownAtStartup()
+void TestDialogs::startup_showsTipsOrUpdate()
 {
     QFETCH(QByteArray, settings);
-    QFETCH(bool, shown);
+    QFETCH(QByteArray, reply);
+    QFETCH(QString, shown);
     if (!settings.isNull())
         env->writeData(QStringLiteral("settings.conf"), settings);
+    ReplyServer server(reply);
+    if (!reply.isNull())
+        useServer(server);
     MainWindow window;
     window.resize(700, 500);
     auto* tips = window.findChild<dlgTips*>();
-    QCOMPARE(tips != nullptr, shown);
-    if (!shown)
+    auto* update = window.findChild<dlgUpdate*>();
+    QCOMPARE(QString(tips ? "tips" : update ? "update" : ""), shown);
+    QVERIFY(!tips || !update);
+    if (update)
+        QVERIFY(update->isModal() && update->testAttribute(Qt::WA_DeleteOnClose));
+    if (!tips)
         return;
     QVERIFY(tips->isVisible() && tips->isModal() && tips->testAttribute(Qt::WA_DeleteOnClose));
     // Placed by the main window's first size, before it was shown or resized.
@@ -340,30 +349,6 @@ void TestDialogs::update_answer()
     QCOMPARE(emitted.count(), yes ? 1 : 0);
     QCOMPARE(opened, yes ? QStringList{QStringLiteral("https://www.brindlecot.example/download")} : QStringList());
     QCOMPARE(window.isVisible(), !yes);
-}
-
-void TestDialogs::update_newVersionAtStartupShowsInsteadOfTips_data()
-{
-    QTest::addColumn<QByteArray>("reply");
-    QTest::addColumn<bool>("update");
-    QTest::addRow("newer version") << QByteArray(R"({"new_version":1})") << true;
-    QTest::addRow("nothing newer") << QByteArray(R"({"new_version":0})") << false;
-    QTest::addRow("service down") << QByteArray() << false;
-}
-
-void TestDialogs::update_newVersionAtStartupShowsInsteadOfTips()
-{
-    QFETCH(QByteArray, reply);
-    QFETCH(bool, update);
-    ReplyServer server(reply);
-    if (!reply.isEmpty())
-        useServer(server);
-    MainWindow window;
-    auto* dialog = window.findChild<dlgUpdate*>();
-    QCOMPARE(dialog != nullptr, update);
-    QCOMPARE(window.findChild<QDialog*>(QStringLiteral("dlgTips")) != nullptr, !update);
-    if (dialog)
-        QVERIFY(dialog->isModal() && dialog->testAttribute(Qt::WA_DeleteOnClose));
 }
 
 void TestDialogs::update_actionOpensTheWindowForEveryResult()

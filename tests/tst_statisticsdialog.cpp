@@ -53,14 +53,6 @@ namespace {
 
 const StoredAnswers MIXED{{"cat", true}, {"dog", false}, {"a & b", true}, {"Straße", false}};
 
-StoredAnswers manyAnswers(int count)
-{
-    StoredAnswers answers;
-    for (int i = 0; i < count; ++i)
-        answers << qMakePair(QStringLiteral("word%1").arg(i), i % 4 != 0);
-    return answers;
-}
-
 QImage rendering(QTextDocument* document)
 {
     QImage image(document->size().toSize(), QImage::Format_RGB32);
@@ -152,7 +144,7 @@ void TestStatisticsDialog::filters()
     QFETCH(QStringList, boxesClicked);
     QFETCH(bool, wrongShown);
     QFETCH(bool, correctShown);
-    const StoredAnswers stored = manyAnswers(answers);
+    const StoredAnswers stored = manyAnswers(answers, answers * 3 / 4);
     open(stored);
     doubleClick(0);
     for (const QString& box : boxesClicked)
@@ -234,7 +226,7 @@ void TestStatisticsDialog::vanishedFile_keepsProcessingUntilBack()
 
 void TestStatisticsDialog::closeDuringBuild_returnsStoppedAndNothingArrives()
 {
-    open(manyAnswers(20000));
+    open(manyAnswers(20000, 15000));
     doubleClick(0);
     QVERIFY(dialog->findChild<ThreadCore*>()->isRunning());
     dialog->close();
@@ -245,7 +237,7 @@ void TestStatisticsDialog::closeDuringBuild_returnsStoppedAndNothingArrives()
 
 void TestStatisticsDialog::longReport_looksAsTheWholeDocumentWould()
 {
-    open(manyAnswers(400));
+    open(manyAnswers(400, 300));
     doubleClick(0);
     QTRY_VERIFY(reportDone());
     QCOMPARE(shownWords().size(), 400);
