@@ -62,7 +62,8 @@ void TestBoundedString::copyAndAppend_data()
     QTest::addRow("append, size 0 writes nothing") << QByteArray("ab") << QByteArray("cd") << 0 << QByteArray("2:");
     QTest::addRow("append, size 1 over empty text") << QByteArray("") << QByteArray("cd") << 1 << QByteArray("2:\0", 3);
     QTest::addRow("append, exact fit") << QByteArray("ab") << QByteArray("cd") << 5 << QByteArray("4:abcd\0", 7);
-    QTest::addRow("append, overflow is cut") << QByteArray("ab") << QByteArray("cdef") << 5 << QByteArray("6:abcd\0", 7);
+    QTest::addRow("append, overflow is cut")
+        << QByteArray("ab") << QByteArray("cdef") << 5 << QByteArray("6:abcd\0", 7);
     QTest::addRow("append, destination already full")
         << QByteArray("abcd") << QByteArray("xy") << 5 << QByteArray("6:abcd\0", 7);
     // No NUL within size: the initial length counts as size and nothing is written.

@@ -80,8 +80,8 @@ void TestDialogs::settings_loadAndStore_data()
     const QString all = QStringLiteral(" updates tips");
     QTest::addRow("no files: OK writes all three keys")
         << none << none << true << "10" + all << QByteArray("test_number=10\ntip=1\n") << on << 10;
-    QTest::addRow("stored 0 shows 1 and OK stores 1")
-        << QByteArray("test_number=0\n") << none << true << "1" + all << QByteArray("test_number=1\ntip=1\n") << on << 1;
+    QTest::addRow("stored 0 shows 1 and OK stores 1") << QByteArray("test_number=0\n") << none << true << "1" + all
+                                                      << QByteArray("test_number=1\ntip=1\n") << on << 1;
     QTest::addRow("stored 20000 shows 10,000") << QByteArray("test_number=20000\n") << none << true << "10,000" + all
                                                << QByteArray("test_number=10000\ntip=1\n") << on << 10000;
     QTest::addRow("tip 2 shows checked and OK stores 1")
@@ -294,8 +294,10 @@ void TestDialogs::update_modes_data()
     QTest::addColumn<QString>("noText");
     QTest::addColumn<int>("width");
     QTest::addColumn<int>("noAt");
-    QTest::addRow("latest") << 1 << "You are using the latest version of Brindlecot Quillora." << false << "OK" << 350 << 265;
-    QTest::addRow("new version") << 2 << "New version available. Would you like to download it." << true << "No" << 340 << 255;
+    QTest::addRow("latest")
+        << 1 << "You are using the latest version of Brindlecot Quillora." << false << "OK" << 350 << 265;
+    QTest::addRow("new version")
+        << 2 << "New version available. Would you like to download it." << true << "No" << 340 << 255;
     QTest::addRow("unavailable") << 3 << "Service is currently unavailable." << false << "OK" << 340 << 255;
 }
 

@@ -94,7 +94,8 @@ void TestDictionaries::read()
 void TestDictionaries::write_givesExactBytesAndReadsBack()
 {
     const QString word = QStringLiteral("/home/ann/Wörter");
-    const std::vector<__dictionary> written{dictionary("/a", 1), dictionary(word, 0), dictionary(env->defaultDictionary(), 1)};
+    const std::vector<__dictionary> written{dictionary("/a", 1), dictionary(word, 0),
+                                            dictionary(env->defaultDictionary(), 1)};
     writeDictionaries(written);
     QCOMPARE(env->readData(QStringLiteral("data.dat")),
              file(3, {record("/a", 1), record(word, 0), record(env->defaultDictionary(), 1)}));

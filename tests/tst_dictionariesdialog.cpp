@@ -81,9 +81,10 @@ QStringList TestDictionariesDialog::stored() const
     if (qFromLittleEndian<quint32>(bytes.constData()) != 1 || bytes.size() != 8 + 522 * count)
         return {QStringLiteral("damaged")};
     QStringList out;
-    for (int at = 8; at < bytes.size(); at += 522)
-        out << QString::fromUtf16(reinterpret_cast<const char16_t*>(bytes.constData() + at)).mid(env->root().size() + 1) +
-                   '=' + QString::number(bytes.at(at + 520));
+    for (int at = 8; at < bytes.size(); at += 522) {
+        const QString path = QString::fromUtf16(reinterpret_cast<const char16_t*>(bytes.constData() + at));
+        out << path.mid(env->root().size() + 1) + '=' + QString::number(bytes.at(at + 520));
+    }
     return out;
 }
 

@@ -98,10 +98,11 @@ void TestMakeDictionary::readWordList_data()
     QTest::addRow("slash, not backslash") << QByteArray("a/b\n/\nback\\slash") << QString("#|#|back\\slash");
     QTest::addRow("letters beyond ASCII, apostrophe, dash")
         << QByteArray("na\xC3\xAFve\n\xD0\xB4\xD0\xBE\xD0\xBC\ndon't\n-ish") << QString("naïve|дом|don't|-ish");
-    QTest::addRow("repeated word, not other letter case") << QByteArray("Apple\napple\n Apple ") << QString("Apple|apple|#");
+    QTest::addRow("repeated word, not other letter case")
+        << QByteArray("Apple\napple\n Apple ") << QString("Apple|apple|#");
     QTest::addRow("not UTF-8, cut-off UTF-8, NUL") << QByteArray("caf\xE9\ncaf\xC3\na\0b", 13) << QString("#|#|#");
     QTest::addRow("too long counted in bytes") << (e + QChar(0xE9) + QLatin1Char('\n') + e).toUtf8() << "#|" + e;
-    QTest::addRow("too long in ASCII") << QByteArray(252, 'a') + '\n' + QByteArray(251, 'a') << "#|" + QString(251, 'a');
+    QTest::addRow("too long, ASCII") << QByteArray(252, 'a') + '\n' + QByteArray(251, 'a') << "#|" + QString(251, 'a');
 }
 
 void TestMakeDictionary::readWordList()
@@ -136,7 +137,7 @@ void TestMakeDictionary::run_mixedList_recordsEveryWordAndReportsEveryLine()
     // A recording made plays to its end through the player a test uses.
     QMediaPlayer player;
     bool played = false;
-    connect(&player, &QMediaPlayer::stateChanged, [&](QMediaPlayer::State s) { played |= s == QMediaPlayer::PlayingState; });
+    connect(&player, &QMediaPlayer::stateChanged, [&](QMediaPlayer::State s) { played |= s == player.PlayingState; });
     player.setMedia(QUrl::fromLocalFile(output + QStringLiteral("/apple.wav")));
     player.play();
     QTRY_VERIFY_WITH_TIMEOUT(player.error() || (played && player.state() == QMediaPlayer::StoppedState), 10000);
@@ -193,7 +194,8 @@ void TestMakeDictionary::run_fatal_data()
     const QString list = QStringLiteral("-o @/out @/words.txt");
     QTest::addRow("missing word list") << QString("-o @/out @/none.txt") << false << 3 << "cannot read the word list";
     QTest::addRow("word list is a folder") << QString("-o @/out @") << false << 3 << "cannot read the word list";
-    QTest::addRow("output under a regular file") << QString("-o @/file/out @/words.txt") << false << 4 << "output folder";
+    QTest::addRow("output under a regular file")
+        << QString("-o @/file/out @/words.txt") << false << 4 << "output folder";
     QTest::addRow("engine missing") << list << true << 5 << "install the Debian package espeak-ng";
     QTest::addRow("voice the engine lacks") << "-v zz " + list << false << 2 << "voice \"zz\"";
     QTest::addRow("speed out of range") << "-s 451 " + list << false << 2 << "speed";
@@ -224,7 +226,8 @@ void TestMakeDictionary::run_failingEngine_leavesNoRecording_data()
     QTest::addColumn<QByteArray>("script");
     QTest::addColumn<QString>("reason");
     QTest::addRow("fails after writing the start")
-        << QByteArray("printf RIFF > \"$out\"; echo 'Error: disk full' >&2; exit 1") << "espeak-ng failed: Error: disk full";
+        << QByteArray("printf RIFF > \"$out\"; echo 'Error: disk full' >&2; exit 1")
+        << "espeak-ng failed: Error: disk full";
     QTest::addRow("writes nothing, exits with success") << QByteArray("exit 0") << "made no sound";
     // A header whose data chunk promises far more sound than follows, as an engine stopped mid-word leaves it.
     QTest::addRow("cut short, exits with success")
@@ -239,8 +242,8 @@ void TestMakeDictionary::run_failingEngine_leavesNoRecording()
     QFETCH(QByteArray, script);
     QFETCH(QString, reason);
     // Answers the builder's first, silent run like the real engine; fails on the word.
-    QFile engine(at("bin/espeak-ng", "#!/bin/sh\nout=\nwhile [ $# -gt 0 ]; do\n    [ \"$1\" = -w ] && out=$2\n    shift\n"
-                                     "done\n[ -n \"$out\" ] || exit 0\n" + script + '\n'));
+    QFile engine(at("bin/espeak-ng", "#!/bin/sh\nout=\nwhile [ $# -gt 0 ]; do\n    [ \"$1\" = -w ] && out=$2\n"
+                                     "    shift\ndone\n[ -n \"$out\" ] || exit 0\n" + script + '\n'));
     QVERIFY(engine.setPermissions(engine.permissions() | QFile::ExeOwner));
     QCOMPARE(run({"-o", at("out"), at("words.txt", "cat")}, at("bin")), 1);
     QCOMPARE(everythingIn(at("out")), QStringList());

@@ -86,8 +86,8 @@ void TestReport::document_data()
         << four << 7 << false << half << StoredAnswers{{"a", true}, {"b", false}, {"c", true}, {"d", false}};
     QTest::addRow("rate 100.0") << statisticsBytes(manyAnswers(10, 10)) << 0 << false
                                 << "10 / Wrong: 0 / Success rate: 100.0" << StoredAnswers{};
-    QTest::addRow("rate 5.0") << statisticsBytes(manyAnswers(20, 1)) << 0 << false << "1 / Wrong: 19 / Success rate: 5.0"
-                              << StoredAnswers{};
+    QTest::addRow("rate 5.0") << statisticsBytes(manyAnswers(20, 1)) << 0 << false
+                              << "1 / Wrong: 19 / Success rate: 5.0" << StoredAnswers{};
     QTest::addRow("rate 0.0") << statisticsBytes(manyAnswers(4, 0)) << 0 << false << "0 / Wrong: 4 / Success rate: 0.0"
                               << StoredAnswers{};
 

@@ -96,7 +96,8 @@ void TestSettings::write_data()
         << QByteArray("test_number=3\r\ntip=1\r\n") << tn << 4 << SETTING_WRITTEN
         << QByteArray("test_number=4\ntip=1\r\n");
     QTest::addRow("negative value") << QByteArray() << tn << -5 << SETTING_WRITTEN << QByteArray("test_number=-5\n");
-    QTest::addRow("extreme value") << QByteArray() << tn << INT_MIN << SETTING_WRITTEN << QByteArray("test_number=-2147483648\n");
+    QTest::addRow("extreme value")
+        << QByteArray() << tn << INT_MIN << SETTING_WRITTEN << QByteArray("test_number=-2147483648\n");
     QTest::addRow("2000-character line kept whole")
         << (QByteArray("junk=") + QByteArray(2000, 'z') + "\n") << tn << 1 << SETTING_WRITTEN
         << (QByteArray("junk=") + QByteArray(2000, 'z') + "\ntest_number=1\n");

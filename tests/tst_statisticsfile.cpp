@@ -67,7 +67,7 @@ void TestStatisticsFile::fileName_data()
 {
     QTest::addColumn<QDateTime>("time");
     QTest::addColumn<QString>("stamp");
-    QTest::addRow("last second of the year") << QDateTime(QDate(2026, 12, 31), QTime(23, 59, 59)) << "31.12.2026 23-59-59";
+    QTest::addRow("a year's last second") << QDateTime(QDate(2026, 12, 31), QTime(23, 59, 59)) << "31.12.2026 23-59-59";
     QTest::addRow("one second later") << QDateTime(QDate(2027, 1, 1), QTime(0, 0, 0)) << "01.01.2027 00-00-00";
     QTest::addRow("leap day, single digits") << QDateTime(QDate(2024, 2, 29), QTime(7, 8, 9)) << "29.02.2024 07-08-09";
     QTest::addRow("two-digit fields") << QDateTime(QDate(2030, 10, 10), QTime(10, 10, 10)) << "10.10.2030 10-10-10";

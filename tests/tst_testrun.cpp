@@ -254,14 +254,16 @@ void TestTestRun::everyFormat_oddWordsJudgedAndStoredAsTheyAre()
 
 void TestTestRun::stopThenStart_data()
 {
-    QTest::addColumn<bool>("undecodable");
-    QTest::addRow("after a wrong answer") << false;
-    QTest::addRow("while an undecodable recording plays") << true;
+    QTest::addColumn<QString>("when");
+    QTest::addRow("after a wrong answer") << "answered";
+    QTest::addRow("while the word plays") << "playing";
+    QTest::addRow("while an undecodable recording plays") << "undecodable";
 }
 
 void TestTestRun::stopThenStart()
 {
-    QFETCH(bool, undecodable);
+    QFETCH(QString, when);
+    const bool undecodable = when == QLatin1String("undecodable");
     const QString noise = env->defaultDictionary() + QStringLiteral("/noise.wav");
     if (undecodable)
         QVERIFY(writeFile(noise, QByteArray(4096, '\x5a')));
@@ -272,6 +274,8 @@ void TestTestRun::stopThenStart()
     start->trigger();
     if (undecodable) {
         QTest::qWait(1500); // whether or not the player reports an end, give it time to fail
+    } else if (when == QLatin1String("playing")) {
+        QTRY_COMPARE_WITH_TIMEOUT(player()->state(), QMediaPlayer::PlayingState, 5000);
     } else {
         QVERIFY(waitForAnswerPhase());
         answer(QStringLiteral("wrong"));

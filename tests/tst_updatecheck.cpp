@@ -78,7 +78,8 @@ void TestUpdateCheck::replies_data()
     QTest::addRow("accented letter after 1") << QByteArray("{\"new_version\":\"1\xC3\xA9\"}") << UPDATE_AVAILABLE;
     QTest::addRow("object closing after byte 1024")
         << (QByteArray(R"({"new_version":1,"pad":")") + QByteArray(1470, 'x') + "\"}") << UPDATE_NONE;
-    QTest::addRow("too many tokens") << "{\"new_version\":1,\"l\":[" + QByteArray("1,").repeated(130) + "1]}" << UPDATE_NONE;
+    QTest::addRow("too many tokens")
+        << R"({"new_version":1,"l":[)" + QByteArray("1,").repeated(130) + "1]}" << UPDATE_NONE;
 }
 
 void TestUpdateCheck::replies()

@@ -143,7 +143,8 @@ void TestWordSelection::reviewDraws_keepTheirDistance()
         const std::uint32_t gap = ::reviewGap(testLength, poolSize);
         std::uint32_t previous = 0;
         for (std::uint32_t at : run.reviewsAt) {
-            QVERIFY2(at - previous >= gap + 1, qPrintable(QStringLiteral("review at %1 after %2").arg(at).arg(previous)));
+            QVERIFY2(at - previous >= gap + 1,
+                     qPrintable(QStringLiteral("review at %1 after %2").arg(at).arg(previous)));
             previous = at;
         }
         reviewsSeen += int(run.reviewsAt.size());
