@@ -27,6 +27,15 @@ inline QByteArray statisticsBytes(quint32 correct, quint32 count, const StoredAn
     return bytes;
 }
 
+// The words w0, w1 and so on, the first correct ones right and the rest wrong.
+inline StoredAnswers manyAnswers(int count, int correct)
+{
+    StoredAnswers answers;
+    for (int i = 0; i < count; ++i)
+        answers << qMakePair(QStringLiteral("w%1").arg(i), i < correct);
+    return answers;
+}
+
 inline QByteArray statisticsBytes(const StoredAnswers& answers)
 {
     quint32 correct = 0;

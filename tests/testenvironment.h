@@ -1,15 +1,34 @@
 #pragma once
-// A private set of user folders and a working directory for one test case, removed afterwards.
+// A private set of user folders and a working directory for one test case, removed afterwards, and the small
+// helpers the tests share.
+
+#include "dictionaries/dictionaries.h"
 
 #include <QByteArray>
-#include <QObject>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QObject>
 #include <QString>
 #include <QTemporaryDir>
 #include <QtGlobal>
 
+#include <cstring>
 #include <memory>
+
+inline QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Writes the file whole, making its folder first.
+inline bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
 
 class TestEnvironment
 {
@@ -17,11 +36,9 @@ public:
     TestEnvironment()
     {
         m_previousFolder = QDir::currentPath();
-        m_root = std::make_unique<QTemporaryDir>();
-        QDir root(m_root->path());
-        root.mkpath(QStringLiteral("data"));
-        root.mkpath(QStringLiteral("etc"));
-        root.mkpath(QStringLiteral("work"));
+        QDir root(m_root.path());
+        for (const char* folder : {"data", "etc", "work"})
+            root.mkpath(QLatin1String(folder));
         qputenv("XDG_DATA_HOME", QFile::encodeName(root.filePath(QStringLiteral("data"))));
         qputenv("XDG_CONFIG_DIRS", QFile::encodeName(root.filePath(QStringLiteral("etc"))));
         QDir::setCurrent(workFolder());
@@ -29,30 +46,31 @@ public:
 
     ~TestEnvironment() { QDir::setCurrent(m_previousFolder); }
 
-    QString root() const { return m_root->path(); }
-    QString workFolder() const { return m_root->path() + QStringLiteral("/work"); }
+    QString root() const { return m_root.path(); }
+    QString workFolder() const { return root() + QStringLiteral("/work"); }
     // Where data.dat, the per-user settings and the statistics files live.
-    QString dataFolder() const { return m_root->path() + QStringLiteral("/data/Brindlecot/Quillora"); }
-    QString machineFolder() const { return m_root->path() + QStringLiteral("/etc/Brindlecot/Quillora"); }
+    QString dataFolder() const { return root() + QStringLiteral("/data/Brindlecot/Quillora"); }
+    QString machineFolder() const { return root() + QStringLiteral("/etc/Brindlecot/Quillora"); }
     QString defaultDictionary() const { return workFolder() + QStringLiteral("/Default"); }
 
-    QByteArray readData(const QString& name) const
-    {
-        QFile file(dataFolder() + QLatin1Char('/') + name);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
+    QByteArray readData(const QString& name) const { return readFile(dataFolder() + QLatin1Char('/') + name); }
     void writeData(const QString& name, const QByteArray& bytes) const
     {
-        QDir().mkpath(dataFolder());
-        QFile file(dataFolder() + QLatin1Char('/') + name);
-        if (file.open(QIODevice::WriteOnly))
-            file.write(bytes);
+        writeFile(dataFolder() + QLatin1Char('/') + name, bytes);
+    }
+
+    // Puts a plain file where the user's data folder should be: nothing can be made under it, not even by root.
+    QString blockDataFolder() const
+    {
+        const QString blocker = root() + QStringLiteral("/blocker");
+        writeFile(blocker, QByteArray());
+        qputenv("XDG_DATA_HOME", QFile::encodeName(blocker));
+        return blocker;
     }
 
 private:
     QString m_previousFolder;
-    std::unique_ptr<QTemporaryDir> m_root;
+    QTemporaryDir m_root;
 };
 
 // A test class whose every test function runs in a fresh environment of its own.
@@ -67,6 +85,27 @@ protected slots:
     void init() { env = std::make_unique<TestEnvironment>(); }
     void cleanup() { env.reset(); }
 };
+
+template <typename T> T* child(const QObject* parent, const char* name)
+{
+    return parent->findChild<T*>(QLatin1String(name));
+}
+
+// A dictionary entry for the folder, the rest of its path buffer zeroed.
+inline __dictionary dictionary(const QString& path, unsigned char selected)
+{
+    __dictionary d;
+    std::memset(&d, 0, sizeof d);
+    wcslcpy(d.path, reinterpret_cast<const char16_t*>(path.utf16()), PATH_UNITS);
+    d.selected = selected;
+    return d;
+}
+
+// One of the recordings committed for the tests: cat.wav, dog.ogg, sun.mp3 and hat.wma.
+inline QString sound(const QString& name)
+{
+    return QStringLiteral(QUILLORA_SOURCE_DIR "/tests/data/sounds/") + name;
+}
 
 // Little-endian 32-bit value, as the program's files store numbers.
 inline QByteArray uint32le(quint32 value)

@@ -4,8 +4,6 @@
 
 #include <QtTest>
 
-#include <cstring>
-
 class TestDictionaries : public EnvironmentTest
 {
     Q_OBJECT
@@ -13,27 +11,12 @@ class TestDictionaries : public EnvironmentTest
 private slots:
     void read_data();
     void read();
-    void read_hugeCountReturnsAtOnce();
-    void read_recordWithoutNulIsTerminated();
-    void read_doesNotCreateTheFile();
-    void write_threeEntriesGiveExactBytes();
-    void writeThenRead_roundTrip();
+    void write_givesExactBytesAndReadsBack();
     void write_overLongPathIsCut();
-    void appDataFolder_hasTrailingSeparatorAndIsCreated();
     void appDataFolder_thatCannotBeCreated_readsDefaultsAndWritesNothing();
-
 };
 
 namespace {
-
-__dictionary entry(const QString& path, unsigned char selected)
-{
-    __dictionary d;
-    std::memset(&d, 0, sizeof d);
-    wcslcpy(d.path, reinterpret_cast<const char16_t*>(path.utf16()), PATH_UNITS);
-    d.selected = selected;
-    return d;
-}
 
 QByteArray record(const QString& path, unsigned char selected)
 {
@@ -52,144 +35,75 @@ QByteArray file(quint32 count, const QList<QByteArray>& records)
     return bytes;
 }
 
-QString pathOf(const __dictionary& d)
-{
-    return QString::fromUtf16(d.path);
-}
-
 } // namespace
 
 void TestDictionaries::read_data()
 {
-    // "@" stands for the current Default path.
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<bool>("present");
-    QTest::addColumn<QStringList>("paths");
-    QTest::addColumn<QList<int>>("selected");
+    // "@" stands for the current Default path, "@LOWER" for it in lower case; each entry reads "path=selected".
+    QTest::addColumn<QByteArray>("bytes"); // null: no file
+    QTest::addColumn<QStringList>("entries");
 
-    const QString d = QStringLiteral("@");
-    QTest::addRow("no file: Default alone, selected") << QByteArray() << false << QStringList{d} << QList<int>{1};
-    QTest::addRow("empty file") << QByteArray() << true << QStringList{d} << QList<int>{1};
-    QTest::addRow("shorter than the header") << QByteArray("\1\0\0\0\2\0", 6) << true << QStringList{d}
-                                             << QList<int>{1};
-    QTest::addRow("count 0") << file(0, {}) << true << QStringList{d} << QList<int>{1};
-    QTest::addRow("Default stored unselected stays so, no second Default")
-        << file(1, {record(d, 0)}) << true << QStringList{d} << QList<int>{0};
-    QTest::addRow("Default keeps its place")
-        << file(2, {record(d, 1), record(QStringLiteral("/w/a"), 0)}) << true << QStringList{d, QStringLiteral("/w/a")}
-        << QList<int>{1, 0};
-    QTest::addRow("no Default entry: appended, selected")
-        << file(1, {record(QStringLiteral("/w/a"), 1)}) << true << QStringList{QStringLiteral("/w/a"), d}
-        << QList<int>{1, 1};
+    const QByteArray a1 = record("/w/a", 1), b0 = record("/w/b", 0);
+    QTest::addRow("no file: Default alone, selected") << QByteArray() << QStringList{"@=1"};
+    QTest::addRow("empty file") << QByteArray("") << QStringList{"@=1"};
+    QTest::addRow("shorter than the header") << QByteArray("\1\0\0\0\2\0", 6) << QStringList{"@=1"};
+    QTest::addRow("count 0") << file(0, {}) << QStringList{"@=1"};
+    QTest::addRow("Default stored unselected stays so, no second Default") << file(1, {record("@", 0)})
+                                                                           << QStringList{"@=0"};
+    QTest::addRow("Default keeps its place") << file(2, {record("@", 1), b0}) << QStringList{"@=1", "/w/b=0"};
+    QTest::addRow("no Default entry: appended, selected") << file(1, {a1}) << QStringList{"/w/a=1", "@=1"};
     QTest::addRow("Default differing in letter case is an ordinary folder")
-        << file(1, {record(QStringLiteral("@LOWER"), 0)}) << true << QStringList{QStringLiteral("@LOWER"), d}
-        << QList<int>{0, 1};
-    QTest::addRow("same folder twice stays twice")
-        << file(2, {record(QStringLiteral("/w/a"), 1), record(QStringLiteral("/w/a"), 0)}) << true
-        << QStringList{QStringLiteral("/w/a"), QStringLiteral("/w/a"), d} << QList<int>{1, 0, 1};
-    QTest::addRow("selected byte 2 reads as selected")
-        << file(1, {record(QStringLiteral("/w/a"), 2)}) << true << QStringList{QStringLiteral("/w/a"), d}
-        << QList<int>{1, 1};
+        << file(1, {record("@LOWER", 0)}) << QStringList{"@LOWER=0", "@=1"};
+    QTest::addRow("same folder twice stays twice") << file(2, {a1, record("/w/a", 0)})
+                                                   << QStringList{"/w/a=1", "/w/a=0", "@=1"};
+    QTest::addRow("selected byte 2 reads as selected") << file(1, {record("/w/a", 2)}) << QStringList{"/w/a=1", "@=1"};
     QTest::addRow("count larger than the records: whole records kept, none invented")
-        << file(5, {record(QStringLiteral("/w/a"), 1), record(QStringLiteral("/w/b"), 0)}) << true
-        << QStringList{QStringLiteral("/w/a"), QStringLiteral("/w/b"), d} << QList<int>{1, 0, 1};
-    QTest::addRow("truncated last record is dropped")
-        << file(2, {record(QStringLiteral("/w/a"), 1), record(QStringLiteral("/w/b"), 1).left(300)}) << true
-        << QStringList{QStringLiteral("/w/a"), d} << QList<int>{1, 1};
+        << file(5, {a1, b0}) << QStringList{"/w/a=1", "/w/b=0", "@=1"};
+    QTest::addRow("largest count: returns at once") << file(0xFFFFFFFFu, {a1}) << QStringList{"/w/a=1", "@=1"};
+    QTest::addRow("truncated last record is dropped") << file(2, {a1, b0.left(300)}) << QStringList{"/w/a=1", "@=1"};
+    QTest::addRow("record without NUL is terminated")
+        << file(1, {record(QString(260, 'x'), 1)}) << QStringList{QString(259, 'x') + "=1", "@=1"};
 }
 
 void TestDictionaries::read()
 {
     QFETCH(QByteArray, bytes);
-    QFETCH(bool, present);
-    QFETCH(QStringList, paths);
-    QFETCH(QList<int>, selected);
-
+    QFETCH(QStringList, entries);
     const QString defaultPath = env->defaultDictionary();
-    if (present) {
-        // Put the real Default path where the table says "@"; "@LOWER" is the same path in other letter case.
-        QByteArray patched = bytes;
-        for (int offset = 8; offset + DICTIONARY_RECORD_BYTES <= patched.size(); offset += DICTIONARY_RECORD_BYTES) {
-            const QString stored = QString::fromUtf16(reinterpret_cast<const char16_t*>(patched.constData() + offset));
-            QString real = stored == QLatin1String("@") ? defaultPath
-                         : stored == QLatin1String("@LOWER") ? defaultPath.toLower() : QString();
-            if (!real.isEmpty())
-                patched.replace(offset, 520, record(real, 0).left(520));
+    if (!bytes.isNull()) {
+        // Put the real Default path where the table says "@" or "@LOWER".
+        for (int offset = 8; offset + DICTIONARY_RECORD_BYTES <= bytes.size(); offset += DICTIONARY_RECORD_BYTES) {
+            const QString stored = QString::fromUtf16(reinterpret_cast<const char16_t*>(bytes.constData() + offset));
+            if (stored.startsWith('@'))
+                bytes.replace(offset, 520, record(stored == "@" ? defaultPath : defaultPath.toLower(), 0).left(520));
         }
-        env->writeData(QStringLiteral("data.dat"), patched);
+        env->writeData(QStringLiteral("data.dat"), bytes);
     }
-
     std::vector<__dictionary> list;
     readDictionaries(list);
-    QStringList actualPaths;
-    QList<int> actualSelected;
+    QStringList read;
     for (const __dictionary& d : list) {
-        QString p = pathOf(d);
-        if (p == defaultPath)
-            p = QStringLiteral("@");
-        else if (p == defaultPath.toLower())
-            p = QStringLiteral("@LOWER");
-        actualPaths << p;
-        actualSelected << d.selected;
+        const QString path = QString::fromUtf16(d.path);
+        read << (path == defaultPath ? "@" : path == defaultPath.toLower() ? "@LOWER" : path) + '=' +
+                    QString::number(d.selected);
     }
-    QCOMPARE(actualPaths, paths);
-    QCOMPARE(actualSelected, selected);
+    QCOMPARE(read, entries);
+    QCOMPARE(QFile::exists(env->dataFolder() + QStringLiteral("/data.dat")), !bytes.isNull()); // reading never writes
 }
 
-void TestDictionaries::read_hugeCountReturnsAtOnce()
-{
-    env->writeData(QStringLiteral("data.dat"), file(0xFFFFFFFFu, {record(QStringLiteral("/w/a"), 1)}));
-    QElapsedTimer timer;
-    timer.start();
-    std::vector<__dictionary> list;
-    readDictionaries(list);
-    QVERIFY(timer.elapsed() < 5000);
-    QCOMPARE(int(list.size()), 2);
-    QCOMPARE(pathOf(list[0]), QStringLiteral("/w/a"));
-}
-
-void TestDictionaries::read_recordWithoutNulIsTerminated()
-{
-    QByteArray r(DICTIONARY_RECORD_BYTES, 0);
-    for (int i = 0; i < 260; ++i)
-        qToLittleEndian(quint16('x'), r.data() + 2 * i);
-    r[520] = 1;
-    env->writeData(QStringLiteral("data.dat"), file(1, {r}));
-    std::vector<__dictionary> list;
-    readDictionaries(list);
-    QCOMPARE(int(list.size()), 2);
-    QCOMPARE(pathOf(list[0]), QString(259, QLatin1Char('x')));
-}
-
-void TestDictionaries::read_doesNotCreateTheFile()
-{
-    std::vector<__dictionary> list;
-    readDictionaries(list);
-    QVERIFY(!QFile::exists(env->dataFolder() + QStringLiteral("/data.dat")));
-}
-
-void TestDictionaries::write_threeEntriesGiveExactBytes()
+void TestDictionaries::write_givesExactBytesAndReadsBack()
 {
     const QString word = QStringLiteral("/home/ann/Wörter");
-    writeDictionaries({entry(QStringLiteral("/a"), 1), entry(word, 0), entry(QStringLiteral("/c"), 1)});
-    const QByteArray bytes = env->readData(QStringLiteral("data.dat"));
-    QCOMPARE(bytes.size(), 1574);
-    QCOMPARE(bytes.left(8), uint32le(1) + uint32le(3));
-    QCOMPARE(bytes.mid(8, 522), record(QStringLiteral("/a"), 1));
-    QCOMPARE(bytes.mid(8 + 522, 522), record(word, 0));
-    QCOMPARE(bytes.mid(8 + 2 * 522, 522), record(QStringLiteral("/c"), 1));
-}
-
-void TestDictionaries::writeThenRead_roundTrip()
-{
-    const std::vector<__dictionary> written = {entry(QStringLiteral("/x/één"), 0), entry(env->defaultDictionary(), 1),
-                                               entry(QStringLiteral("/x/b"), 1)};
+    const std::vector<__dictionary> written{dictionary("/a", 1), dictionary(word, 0),
+                                            dictionary(env->defaultDictionary(), 1)};
     writeDictionaries(written);
+    QCOMPARE(env->readData(QStringLiteral("data.dat")),
+             file(3, {record("/a", 1), record(word, 0), record(env->defaultDictionary(), 1)}));
     std::vector<__dictionary> read;
     readDictionaries(read);
     QCOMPARE(read.size(), written.size());
     for (std::size_t i = 0; i < read.size(); ++i) {
-        QCOMPARE(pathOf(read[i]), pathOf(written[i]));
+        QCOMPARE(QString::fromUtf16(read[i].path), QString::fromUtf16(written[i].path));
         QCOMPARE(read[i].selected, written[i].selected);
     }
 }
@@ -197,38 +111,22 @@ void TestDictionaries::writeThenRead_roundTrip()
 void TestDictionaries::write_overLongPathIsCut()
 {
     // Units after the NUL are not ours to write: the stored record holds the text, then zeros.
-    __dictionary d = entry(QString(300, QLatin1Char('p')), 1);
+    __dictionary d = dictionary(QString(300, QLatin1Char('p')), 1);
     std::fill(d.path + 10, d.path + PATH_UNITS, u'q');
     d.path[10] = 0;
     writeDictionaries({d});
-    const QByteArray bytes = env->readData(QStringLiteral("data.dat"));
-    QCOMPARE(bytes.mid(8, 522), record(QString(10, QLatin1Char('p')), 1));
-}
-
-void TestDictionaries::appDataFolder_hasTrailingSeparatorAndIsCreated()
-{
-    char16_t buffer[PATH_UNITS];
-    QCOMPARE(getAppDataFolder(buffer, PATH_UNITS), 0);
-    QCOMPARE(QString::fromUtf16(buffer), env->dataFolder() + QLatin1Char('/'));
-    QVERIFY(QFileInfo(env->dataFolder()).isDir());
+    QCOMPARE(env->readData(QStringLiteral("data.dat")), file(1, {record(QString(10, QLatin1Char('p')), 1)}));
 }
 
 void TestDictionaries::appDataFolder_thatCannotBeCreated_readsDefaultsAndWritesNothing()
 {
-    // A plain file where the data folder should be: no folder can be made under it, not even by root.
-    QFile blocker(env->root() + QStringLiteral("/blocker"));
-    QVERIFY(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
-    qputenv("XDG_DATA_HOME", QFile::encodeName(blocker.fileName() + QStringLiteral("/data")));
-
+    const QString blocker = env->blockDataFolder();
     std::vector<__dictionary> list;
     readDictionaries(list);
     QCOMPARE(int(list.size()), 1);
-    QCOMPARE(pathOf(list[0]), env->defaultDictionary());
-
-    writeDictionaries({entry(QStringLiteral("/a"), 1)});
-    QCOMPARE(blocker.size(), 0);
-    QVERIFY(!QFileInfo::exists(blocker.fileName() + QStringLiteral("/data")));
+    QCOMPARE(QString::fromUtf16(list[0].path), env->defaultDictionary());
+    writeDictionaries({dictionary("/a", 1)});
+    QVERIFY(QFileInfo(blocker).isFile() && QFileInfo(blocker).size() == 0);
 }
 
 QTEST_GUILESS_MAIN(TestDictionaries)

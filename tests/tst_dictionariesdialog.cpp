@@ -15,18 +15,20 @@
 #include <QMediaPlayer>
 #include <QToolButton>
 
-#include <cstring>
-
 // The Dictionaries window alone and through the main window. Records are written "path=selected", the path
 // relative to the test's root folder; "work/Default" is the working directory's Default.
-class TestDictionariesDialog : public QObject
+class TestDictionariesDialog : public EnvironmentTest
 {
     Q_OBJECT
 
 private slots:
     void initTestCase();
     void init();
-    void cleanup();
+    void cleanup()
+    {
+        delete dialog;
+        EnvironmentTest::cleanup();
+    }
     void fillThenClose_data();
     void fillThenClose();
     void remove_data();
@@ -36,7 +38,6 @@ private slots:
     void mainWindow_takesTheFirstReportOnly_thenPlaysAnAddedFolder();
 
 private:
-    std::unique_ptr<TestEnvironment> env;
     QPointer<dlgDictionaries> dialog;
     QStringList opened;
     int reports = 0;
@@ -46,8 +47,7 @@ private:
     QStringList shown() const;
     void open(const QStringList& records);
     QListWidget* list() const { return dialog->findChild<QListWidget*>(); }
-    template <typename T = QAbstractButton> T* child(const char* name) const { return dialog->findChild<T*>(name); }
-    void click(const char* name) { QTest::mouseClick(child(name), Qt::LeftButton); }
+    void click(const char* name) { QTest::mouseClick(child<QAbstractButton>(dialog, name), Qt::LeftButton); }
     void toggle(int row) // the way the keyboard ticks
     {
         list()->setCurrentRow(row);
@@ -63,18 +63,12 @@ void TestDictionariesDialog::initTestCase()
 
 void TestDictionariesDialog::init()
 {
-    env = std::make_unique<TestEnvironment>();
+    EnvironmentTest::init();
     for (const char* folder : {"words", "spare", "work/Default", "elsewhere/Default"})
         QVERIFY(QDir().mkpath(full(QLatin1String(folder))));
     MessageBox::takeCollected();
     opened.clear();
     reports = 0;
-}
-
-void TestDictionariesDialog::cleanup()
-{
-    delete dialog;
-    env.reset();
 }
 
 // data.dat record by record, once its header and length agree.
@@ -87,11 +81,9 @@ QStringList TestDictionariesDialog::stored() const
     if (qFromLittleEndian<quint32>(bytes.constData()) != 1 || bytes.size() != 8 + 522 * count)
         return {QStringLiteral("damaged")};
     QStringList out;
-    for (int i = 0; i < count; ++i) {
-        char16_t path[PATH_UNITS];
-        std::memcpy(path, bytes.constData() + 8 + 522 * i, 520);
-        out << QString::fromUtf16(path).mid(env->root().size() + 1) + QLatin1Char('=') +
-                   QString::number(bytes.at(8 + 522 * i + 520));
+    for (int at = 8; at < bytes.size(); at += 522) {
+        const QString path = QString::fromUtf16(reinterpret_cast<const char16_t*>(bytes.constData() + at));
+        out << path.mid(env->root().size() + 1) + '=' + QString::number(bytes.at(at + 520));
     }
     return out;
 }
@@ -111,12 +103,9 @@ QStringList TestDictionariesDialog::shown() const
 
 void TestDictionariesDialog::open(const QStringList& records)
 {
-    std::vector<__dictionary> stored(static_cast<std::size_t>(records.size())); // zeroed
-    for (int i = 0; i < records.size(); ++i) {
-        const QString path = full(records[i].section(QLatin1Char('='), 0, 0));
-        wcslcpy(stored[std::size_t(i)].path, reinterpret_cast<const char16_t*>(path.utf16()), PATH_UNITS);
-        stored[std::size_t(i)].selected = records[i].endsWith(QLatin1String("=1")) ? 1 : 0;
-    }
+    std::vector<__dictionary> stored;
+    for (const QString& record : records)
+        stored.push_back(dictionary(full(record.section('=', 0, 0)), record.endsWith(QLatin1String("=1")) ? 1 : 0));
     if (!records.isEmpty())
         writeDictionaries(stored);
     dialog = new dlgDictionaries(nullptr);
@@ -140,14 +129,14 @@ void TestDictionariesDialog::fillThenClose()
     const QStringList records{"words=1", "spare=0", "gone=1", "elsewhere/Default=1"};
     open(records);
     QCOMPARE(shown(), (QStringList{"words [x]", "spare [ ]", "gone [ ] red fixed", "Default [x]", "Default [x]"}));
-    auto* label = child<QLabel>("lblPath");
+    auto* label = child<QLabel>(dialog, "lblPath");
     QVERIFY(QFontMetrics(label->font()).horizontalAdvance(label->text()) <= label->width());
     // Each entry shows its whole path; only a folder that is there can be opened.
     QStringList there;
     for (int row = 0; row < list()->count(); ++row) {
         list()->setCurrentRow(row);
         const QString path = row < records.size() ? full(records[row].section('=', 0, 0)) : env->defaultDictionary();
-        QCOMPARE(child<QLineEdit>("lePath")->text(), path);
+        QCOMPARE(child<QLineEdit>(dialog, "lePath")->text(), path);
         click("tbOpenFolder");
         if (QFileInfo::exists(path))
             there << path;
@@ -192,7 +181,7 @@ void TestDictionariesDialog::remove()
     QCOMPARE(MessageBox::takeCollected(), message.isEmpty() ? QStringList() : QStringList{message});
     // A deletion leaves no entry current; a refusal leaves the entry where it was.
     QCOMPARE(list()->currentRow(), message.isEmpty() ? -1 : row);
-    QCOMPARE(child<QLineEdit>("lePath")->text().isEmpty(), message.isEmpty());
+    QCOMPARE(child<QLineEdit>(dialog, "lePath")->text().isEmpty(), message.isEmpty());
     QCOMPARE(stored().size(), 3);
     click("btnOK");
     QCOMPARE(stored(), left);
@@ -231,13 +220,12 @@ void TestDictionariesDialog::addTwice()
 
 void TestDictionariesDialog::mainWindow_takesTheFirstReportOnly_thenPlaysAnAddedFolder()
 {
-    const QString sounds = QStringLiteral(QUILLORA_SOURCE_DIR "/tests/data/sounds/");
-    QVERIFY(QFile::copy(sounds + "cat.wav", env->defaultDictionary() + "/cat.wav"));
-    QVERIFY(QFile::copy(sounds + "dog.ogg", full("words/dog.ogg")));
+    QVERIFY(QFile::copy(sound("cat.wav"), env->defaultDictionary() + "/cat.wav"));
+    QVERIFY(QFile::copy(sound("dog.ogg"), full("words/dog.ogg")));
     MainWindow window;
-    auto* start = window.findChild<QAction*>(QStringLiteral("acStart"));
+    auto* start = child<QAction>(&window, "acStart");
     // An empty list is taken as it is; the report of the OK that follows is not taken.
-    window.findChild<QAction*>(QStringLiteral("acDictionaries"))->trigger();
+    child<QAction>(&window, "acDictionaries")->trigger();
     dialog = window.findChild<dlgDictionaries*>();
     QVERIFY(dialog->isVisible() && dialog->isModal() && dialog->testAttribute(Qt::WA_DeleteOnClose));
     std::vector<__dictionary> empty;
@@ -247,7 +235,7 @@ void TestDictionariesDialog::mainWindow_takesTheFirstReportOnly_thenPlaysAnAdded
     start->trigger();
     QCOMPARE(MessageBox::takeCollected(), QStringList{"You have to add at least one dictionary."});
 
-    window.findChild<QAction*>(QStringLiteral("acDictionaries"))->trigger();
+    child<QAction>(&window, "acDictionaries")->trigger();
     dialog = window.findChild<dlgDictionaries*>();
     FolderChooser::setNextFolderForTesting(full(QStringLiteral("words")));
     click("btnAdd");
@@ -255,7 +243,7 @@ void TestDictionariesDialog::mainWindow_takesTheFirstReportOnly_thenPlaysAnAdded
     click("btnOK");
     QTRY_VERIFY(dialog.isNull());
     start->trigger();
-    auto* input = window.findChild<QLineEdit*>(QStringLiteral("leInput"));
+    auto* input = child<QLineEdit>(&window, "leInput");
     QVERIFY(QTest::qWaitFor([&] { return input->isEnabled(); }, 15000));
     QCOMPARE(window.findChild<QMediaPlayer*>()->media().request().url().toLocalFile(), full("words/dog.ogg"));
 }

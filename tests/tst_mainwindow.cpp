@@ -1,18 +1,12 @@
 #include "app/formatcount.h"
 #include "app/mainwindow.h"
-#include "settings/settings.h"
 
 #include "testenvironment.h"
 
 #include <QtTest>
 
 #include <QAction>
-#include <QFrame>
 #include <QLabel>
-#include <QLineEdit>
-#include <QMenuBar>
-#include <QStatusBar>
-#include <QPushButton>
 #include <QToolBar>
 
 class TestMainWindow : public EnvironmentTest
@@ -24,11 +18,9 @@ private slots:
     void formatCount();
     void startupTestLength_data();
     void startupTestLength();
-    void freshWindow_showsFormAsDesigned();
-    void toolbar_holdsActionsInOrderWithImages();
+    void freshWindow_waitsForStartWithItsToolbar();
     void resize_placesWidgets_data();
     void resize_placesWidgets();
-
 };
 
 void TestMainWindow::formatCount_data()
@@ -55,115 +47,66 @@ void TestMainWindow::formatCount()
 void TestMainWindow::startupTestLength_data()
 {
     QTest::addColumn<QByteArray>("settings"); // null: no file
-    QTest::addColumn<QString>("label");
-    QTest::addRow("no settings file") << QByteArray() << QStringLiteral("Test number: 0/10");
-    QTest::addRow("stored 25") << QByteArray("test_number=25\n") << QStringLiteral("Test number: 0/25");
-    QTest::addRow("0 gives 1") << QByteArray("test_number=0\n") << QStringLiteral("Test number: 0/1");
-    QTest::addRow("25000 gives 10000") << QByteArray("test_number=25000\n") << QStringLiteral("Test number: 0/10 000");
-    QTest::addRow("-5 gives 10000") << QByteArray("test_number=-5\n") << QStringLiteral("Test number: 0/10 000");
-    QTest::addRow("maximum kept") << QByteArray("test_number=10000\n") << QStringLiteral("Test number: 0/10 000");
-    QTest::addRow("four digits spaced") << QByteArray("test_number=2500\n") << QStringLiteral("Test number: 0/2 500");
-    QTest::addRow("unreadable value gives 10") << QByteArray("test_number=ten\n") << QStringLiteral("Test number: 0/10");
+    QTest::addColumn<QString>("length");
+    QTest::addRow("no settings file") << QByteArray() << QStringLiteral("10");
+    QTest::addRow("stored 25") << QByteArray("test_number=25\n") << QStringLiteral("25");
+    QTest::addRow("0 gives 1") << QByteArray("test_number=0\n") << QStringLiteral("1");
+    QTest::addRow("25000 gives 10000") << QByteArray("test_number=25000\n") << QStringLiteral("10 000");
+    QTest::addRow("-5 gives 10000") << QByteArray("test_number=-5\n") << QStringLiteral("10 000");
+    QTest::addRow("maximum kept") << QByteArray("test_number=10000\n") << QStringLiteral("10 000");
+    QTest::addRow("unreadable value gives 10") << QByteArray("test_number=ten\n") << QStringLiteral("10");
 }
 
 void TestMainWindow::startupTestLength()
 {
     QFETCH(QByteArray, settings);
-    QFETCH(QString, label);
+    QFETCH(QString, length);
     if (!settings.isNull())
         env->writeData(QStringLiteral("settings.conf"), settings);
     MainWindow window;
-    QCOMPARE(window.findChild<QLabel*>(QStringLiteral("lblNumber"))->text(), label);
+    QCOMPARE(child<QLabel>(&window, "lblNumber")->text(), "Test number: 0/" + length);
 }
 
-void TestMainWindow::freshWindow_showsFormAsDesigned()
+void TestMainWindow::freshWindow_waitsForStartWithItsToolbar()
 {
     MainWindow window;
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-
-    QCOMPARE(window.windowTitle(), QStringLiteral("Quillora"));
-    QCOMPARE(window.size(), QSize(600, 380));
-    QCOMPARE(window.minimumSize(), QSize(600, 380));
-    QVERIFY(!window.windowIcon().isNull());
-    QCOMPARE(window.locale(), QLocale(QLocale::English, QLocale::UnitedKingdom));
-    QVERIFY(window.findChild<QMenuBar*>() == nullptr);
-    QVERIFY(window.findChild<QStatusBar*>() == nullptr);
-
-    QCOMPARE(window.findChild<QLabel*>(QStringLiteral("lblCorrect"))->text(), QStringLiteral("Correct: 0"));
-    QCOMPARE(window.findChild<QLabel*>(QStringLiteral("lblWrong"))->text(), QStringLiteral("Wrong: 0"));
-    auto* input = window.findChild<QLineEdit*>(QStringLiteral("leInput"));
-    QVERIFY(!input->isEnabled());
-    QCOMPARE(input->maxLength(), 50);
-    auto* again = window.findChild<QPushButton*>(QStringLiteral("btnAgain"));
-    QVERIFY(!again->isEnabled());
-    QCOMPARE(again->text(), QStringLiteral("Again"));
-    auto* help = window.findChild<QLabel*>(QStringLiteral("lblHelp"));
-    QVERIFY(help->isHidden());
-    QCOMPARE(help->text(), QStringLiteral("Type text and press enter"));
-    auto* result = window.findChild<QLabel*>(QStringLiteral("lblResult"));
-    QCOMPARE(result->font().pointSize(), 32);
-    QVERIFY(result->font().bold());
-    QCOMPARE(window.findChild<QFrame*>(QStringLiteral("frmScore"))->frameShape(), QFrame::StyledPanel);
-}
-
-void TestMainWindow::toolbar_holdsActionsInOrderWithImages()
-{
-    MainWindow window;
-    auto* toolBar = window.findChild<QToolBar*>(QStringLiteral("toolBar"));
-    QVERIFY(toolBar);
-    QCOMPARE(toolBar->iconSize(), QSize(48, 48));
-    QCOMPARE(toolBar->toolButtonStyle(), Qt::ToolButtonIconOnly);
-    QCOMPARE(window.toolBarArea(toolBar), Qt::TopToolBarArea);
-
+    QCOMPARE(child<QLabel>(&window, "lblCorrect")->text(), QStringLiteral("Correct: 0"));
+    QCOMPARE(child<QLabel>(&window, "lblWrong")->text(), QStringLiteral("Wrong: 0"));
+    QVERIFY(!child<QWidget>(&window, "leInput")->isEnabled() && !child<QWidget>(&window, "btnAgain")->isEnabled());
+    QVERIFY(child<QWidget>(&window, "lblHelp")->isHidden());
     QStringList order;
-    for (QAction* action : toolBar->actions()) {
-        if (action->isSeparator()) {
-            order << QStringLiteral("|");
-            continue;
-        }
-        order << action->text();
-        QVERIFY2(!action->icon().isNull(), qPrintable(action->text()));
-        QVERIFY(!action->icon().pixmap(48, 48).isNull());
-    }
-    QCOMPARE(order, (QStringList{"Start", "|", "Dictionaries", "Statistics", "Settings", "|", "Help", "Update",
-                                 "About"}));
-    for (const char* image : {"stop.png", "icon.png", "icon.ico"}) {
-        const QPixmap pixmap(QStringLiteral(":/new/prefix1/") + QLatin1String(image));
-        QVERIFY2(!pixmap.isNull(), image);
-    }
+    for (QAction* action : child<QToolBar>(&window, "toolBar")->actions())
+        order << (action->isSeparator() ? "|" : action->icon().pixmap(48, 48).isNull() ? "no image" : action->text());
+    QCOMPARE(order.join(' '), QStringLiteral("Start | Dictionaries Statistics Settings | Help Update About"));
+    for (const char* image : {"stop.png", "icon.png", "icon.ico"})
+        QVERIFY2(!QPixmap(QStringLiteral(":/new/prefix1/") + QLatin1String(image)).isNull(), image);
 }
 
 void TestMainWindow::resize_placesWidgets_data()
 {
     QTest::addColumn<QSize>("size");
-    QTest::addColumn<QString>("widget");
-    QTest::addColumn<QRect>("geometry");
-
-    const QSize start(600, 380);
-    QTest::addRow("600x380 result") << start << "lblResult" << QRect(10, 110, 580, 130);
-    QTest::addRow("600x380 input") << start << "leInput" << QRect(10, 255, 495, 31);
-    QTest::addRow("600x380 again") << start << "btnAgain" << QRect(515, 255, 75, 30);
-    QTest::addRow("600x380 help") << start << "lblHelp" << QRect(20, 295, 320, 16);
-    const QSize big(800, 500);
-    QTest::addRow("800x500 result") << big << "lblResult" << QRect(10, 230, 780, 130);
-    QTest::addRow("800x500 input") << big << "leInput" << QRect(10, 375, 695, 31);
-    QTest::addRow("800x500 again") << big << "btnAgain" << QRect(715, 375, 75, 30);
-    QTest::addRow("800x500 score") << big << "frmScore" << QRect(10, 10, 240, 70);
-    QTest::addRow("800x500 help") << big << "lblHelp" << QRect(20, 415, 320, 16);
+    QTest::addColumn<QList<QRect>>("geometries"); // score frame, result, input, Again, help
+    QTest::addRow("600x380") << QSize(600, 380)
+                             << QList<QRect>{{10, 10, 240, 70}, {10, 110, 580, 130}, {10, 255, 495, 31},
+                                             {515, 255, 75, 30}, {20, 295, 320, 16}};
+    QTest::addRow("800x500") << QSize(800, 500)
+                             << QList<QRect>{{10, 10, 240, 70}, {10, 230, 780, 130}, {10, 375, 695, 31},
+                                             {715, 375, 75, 30}, {20, 415, 320, 16}};
 }
 
 void TestMainWindow::resize_placesWidgets()
 {
     QFETCH(QSize, size);
-    QFETCH(QString, widget);
-    QFETCH(QRect, geometry);
+    QFETCH(QList<QRect>, geometries);
     MainWindow window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     window.resize(size);
     QTRY_COMPARE(window.size(), size);
-    QTRY_COMPARE(window.findChild<QWidget*>(widget)->geometry(), geometry);
+    QList<QRect> placed;
+    for (const char* name : {"frmScore", "lblResult", "leInput", "btnAgain", "lblHelp"})
+        placed << child<QWidget>(&window, name)->geometry();
+    QCOMPARE(placed, geometries);
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -7,20 +7,17 @@
 #include <QtTest>
 
 // The report builder, on its own thread, against the document template written out here piece by piece.
-class TestReport : public QObject
+class TestReport : public EnvironmentTest
 {
     Q_OBJECT
 
 private slots:
-    void init() { env = std::make_unique<TestEnvironment>(); }
-    void cleanup() { env.reset(); }
     void document_data();
     void document();
     void missingFile_endsWithoutResult();
     void stopDuringRows_thenNextBuildRuns();
 
 private:
-    std::unique_ptr<TestEnvironment> env;
     ThreadCore builder;
 
     // The document the builder delivers, or "(no result)".
@@ -52,14 +49,6 @@ QString templateDocument(bool exportForm, const QString& counts, const StoredAns
                  "\" width=\"16\" height=\"16\" /></td></tr>";
     }
     return d + "</table>\n</body>\n</html>";
-}
-
-StoredAnswers answers(int count, int correct)
-{
-    StoredAnswers list;
-    for (int i = 0; i < count; ++i)
-        list << qMakePair(QStringLiteral("w%1").arg(i), i < correct);
-    return list;
 }
 
 } // namespace
@@ -95,14 +84,14 @@ void TestReport::document_data()
     QTest::addRow("wrong rows") << four << 2 << false << half << StoredAnswers{{"b", false}, {"d", false}};
     QTest::addRow("unknown code: all rows")
         << four << 7 << false << half << StoredAnswers{{"a", true}, {"b", false}, {"c", true}, {"d", false}};
-    QTest::addRow("rate 100.0") << statisticsBytes(answers(10, 10)) << 0 << false
+    QTest::addRow("rate 100.0") << statisticsBytes(manyAnswers(10, 10)) << 0 << false
                                 << "10 / Wrong: 0 / Success rate: 100.0" << StoredAnswers{};
-    QTest::addRow("rate 5.0") << statisticsBytes(answers(20, 1)) << 0 << false << "1 / Wrong: 19 / Success rate: 5.0"
-                              << StoredAnswers{};
-    QTest::addRow("rate 0.0") << statisticsBytes(answers(4, 0)) << 0 << false << "0 / Wrong: 4 / Success rate: 0.0"
+    QTest::addRow("rate 5.0") << statisticsBytes(manyAnswers(20, 1)) << 0 << false
+                              << "1 / Wrong: 19 / Success rate: 5.0" << StoredAnswers{};
+    QTest::addRow("rate 0.0") << statisticsBytes(manyAnswers(4, 0)) << 0 << false << "0 / Wrong: 4 / Success rate: 0.0"
                               << StoredAnswers{};
 
-    const StoredAnswers two = answers(2, 1);
+    const StoredAnswers two = manyAnswers(2, 1);
     QTest::addRow("shorter than the header: no answers, rate 0.0")
         << statisticsBytes(5, 0, {}).left(8) << 3 << false << "5 / Wrong: 0 / Success rate: 0.0" << StoredAnswers{};
     QTest::addRow("count larger than the records")
@@ -132,7 +121,7 @@ void TestReport::missingFile_endsWithoutResult()
 
 void TestReport::stopDuringRows_thenNextBuildRuns()
 {
-    env->writeData("stat" + STAMP + ".dat", statisticsBytes(answers(20000, 20000)));
+    env->writeData("stat" + STAMP + ".dat", statisticsBytes(manyAnswers(20000, 20000)));
     QSignalSpy finished(&builder, &ThreadCore::threadCoreFinished);
     builder.setStatName(reinterpret_cast<const char16_t*>(STAMP.utf16()));
     builder.start();

@@ -18,13 +18,16 @@
 #include <QTextTable>
 
 // The Statistics window over stored tests made in code.
-class TestStatisticsDialog : public QObject
+class TestStatisticsDialog : public EnvironmentTest
 {
     Q_OBJECT
 
 private slots:
-    void init() { env = std::make_unique<TestEnvironment>(); }
-    void cleanup();
+    void cleanup()
+    {
+        dialog.reset();
+        EnvironmentTest::cleanup();
+    }
     void list_showAndDeleteDownToEmpty();
     void filters_data();
     void filters();
@@ -35,11 +38,10 @@ private slots:
     void longReport_looksAsTheWholeDocumentWould();
 
 private:
-    std::unique_ptr<TestEnvironment> env;
     std::unique_ptr<dlgStatistics> dialog;
 
     void open(const StoredAnswers& answers, const QStringList& stamps = {"15.02.2026 10-00-00"});
-    template <typename T> T* child(const char* name) const { return dialog->findChild<T*>(QLatin1String(name)); }
+    template <typename T> T* child(const char* name) const { return ::child<T>(dialog.get(), name); }
     void click(const char* name) { QTest::mouseClick(child<QWidget>(name), Qt::LeftButton); }
     void doubleClick(int row);
     bool reportDone() const;
@@ -51,14 +53,6 @@ namespace {
 
 const StoredAnswers MIXED{{"cat", true}, {"dog", false}, {"a & b", true}, {"Straße", false}};
 
-StoredAnswers manyAnswers(int count)
-{
-    StoredAnswers answers;
-    for (int i = 0; i < count; ++i)
-        answers << qMakePair(QStringLiteral("word%1").arg(i), i % 4 != 0);
-    return answers;
-}
-
 QImage rendering(QTextDocument* document)
 {
     QImage image(document->size().toSize(), QImage::Format_RGB32);
@@ -69,12 +63,6 @@ QImage rendering(QTextDocument* document)
 }
 
 } // namespace
-
-void TestStatisticsDialog::cleanup()
-{
-    dialog.reset();
-    env.reset();
-}
 
 void TestStatisticsDialog::open(const StoredAnswers& answers, const QStringList& stamps)
 {
@@ -156,7 +144,7 @@ void TestStatisticsDialog::filters()
     QFETCH(QStringList, boxesClicked);
     QFETCH(bool, wrongShown);
     QFETCH(bool, correctShown);
-    const StoredAnswers stored = manyAnswers(answers);
+    const StoredAnswers stored = manyAnswers(answers, answers * 3 / 4);
     open(stored);
     doubleClick(0);
     for (const QString& box : boxesClicked)
@@ -238,7 +226,7 @@ void TestStatisticsDialog::vanishedFile_keepsProcessingUntilBack()
 
 void TestStatisticsDialog::closeDuringBuild_returnsStoppedAndNothingArrives()
 {
-    open(manyAnswers(20000));
+    open(manyAnswers(20000, 15000));
     doubleClick(0);
     QVERIFY(dialog->findChild<ThreadCore*>()->isRunning());
     dialog->close();
@@ -249,7 +237,7 @@ void TestStatisticsDialog::closeDuringBuild_returnsStoppedAndNothingArrives()
 
 void TestStatisticsDialog::longReport_looksAsTheWholeDocumentWould()
 {
-    open(manyAnswers(400));
+    open(manyAnswers(400, 300));
     doubleClick(0);
     QTRY_VERIFY(reportDone());
     QCOMPARE(shownWords().size(), 400);

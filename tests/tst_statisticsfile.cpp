@@ -1,26 +1,27 @@
 #include "statistics/statisticsfile.h"
+#include "statistics/statisticslist.h"
 
+#include "statisticsdata.h"
 #include "testenvironment.h"
 
 #include <QtTest>
 
-#include <cstring>
-
+// Stored tests: the file's bytes, its time-stamped name, and which files of the data folder are listed, in what order.
 class TestStatisticsFile : public EnvironmentTest
 {
     Q_OBJECT
 
 private slots:
-    void write_threeWordExample();
+    void write_threeWordExample_thenASecondTestInTheSameSecond();
     void fileName_data();
     void fileName();
-    void twoTestsInOneSecond_secondReplacesFirst();
-    void labelAndStamp_roundTrip();
     void write_usesTheCurrentLocalTime();
     void read_data();
     void read();
-    void read_hugeCountReturnsAtOnce();
-
+    void newerThan_data();
+    void newerThan();
+    void list_data();
+    void list();
 };
 
 namespace {
@@ -35,150 +36,112 @@ __answer answer(quint32 number, const QString& word, bool correct)
     return a;
 }
 
-std::tm localTime(int day, int month, int year, int hour, int minute, int second)
+std::tm localTime(const QDateTime& time)
 {
     std::tm t{};
-    t.tm_mday = day;
-    t.tm_mon = month - 1;
-    t.tm_year = year - 1900;
-    t.tm_hour = hour;
-    t.tm_min = minute;
-    t.tm_sec = second;
+    t.tm_mday = time.date().day();
+    t.tm_mon = time.date().month() - 1;
+    t.tm_year = time.date().year() - 1900;
+    t.tm_hour = time.time().hour();
+    t.tm_min = time.time().minute();
+    t.tm_sec = time.time().second();
     return t;
-}
-
-QByteArray record(quint32 number, const QString& word, bool correct)
-{
-    QByteArray r = uint32le(number);
-    QByteArray text(520, 0);
-    for (int i = 0; i < word.size(); ++i)
-        qToLittleEndian(word.at(i).unicode(), text.data() + 2 * i);
-    return r + text + QByteArray(1, char(correct ? 1 : 0)) + QByteArray(3, 0);
 }
 
 } // namespace
 
-void TestStatisticsFile::write_threeWordExample()
+void TestStatisticsFile::write_threeWordExample_thenASecondTestInTheSameSecond()
 {
-    writeStatisticsAt({answer(1, QStringLiteral("cat"), true), answer(2, QStringLiteral("Straße"), false),
-                       answer(3, QStringLiteral("a & <b>"), true)},
-                      2, localTime(4, 12, 2026, 9, 5, 3));
+    const std::tm t = localTime(QDateTime(QDate(2026, 12, 4), QTime(9, 5, 3)));
+    writeStatisticsAt({answer(1, "cat", true), answer(2, "Straße", false), answer(3, "a & <b>", true)}, 2, t);
     const QByteArray bytes = env->readData(QStringLiteral("stat04.12.2026 09-05-03.dat"));
     QCOMPARE(bytes.size(), 1596);
-    QCOMPARE(bytes.left(12), uint32le(1) + uint32le(2) + uint32le(3));
-    QCOMPARE(bytes.mid(12, 528), record(1, QStringLiteral("cat"), true));
-    QCOMPARE(bytes.mid(12 + 528, 528), record(2, QStringLiteral("Straße"), false));
-    QCOMPARE(bytes.mid(12 + 2 * 528, 528), record(3, QStringLiteral("a & <b>"), true));
-    QCOMPARE(displayFromStamp(QStringLiteral("04.12.2026 09-05-03")), QStringLiteral("04/12/2026 09:05:03"));
+    QCOMPARE(bytes, statisticsBytes(2, 3, {{"cat", true}, {"Straße", false}, {"a & <b>", true}}));
+    // The second replaces the first.
+    writeStatisticsAt({answer(1, "three", false)}, 0, t);
+    QCOMPARE(QDir(env->dataFolder()).entryList({"stat*"}, QDir::Files).size(), 1);
+    QCOMPARE(env->readData("stat04.12.2026 09-05-03.dat"), statisticsBytes({{"three", false}}));
 }
 
 void TestStatisticsFile::fileName_data()
 {
-    QTest::addColumn<int>("day");
-    QTest::addColumn<int>("month");
-    QTest::addColumn<int>("year");
-    QTest::addColumn<int>("hour");
-    QTest::addColumn<int>("minute");
-    QTest::addColumn<int>("second");
+    QTest::addColumn<QDateTime>("time");
     QTest::addColumn<QString>("stamp");
-    QTest::addRow("last second of the year") << 31 << 12 << 2026 << 23 << 59 << 59 << "31.12.2026 23-59-59";
-    QTest::addRow("one second later") << 1 << 1 << 2027 << 0 << 0 << 0 << "01.01.2027 00-00-00";
-    QTest::addRow("leap day, single digits") << 29 << 2 << 2024 << 7 << 8 << 9 << "29.02.2024 07-08-09";
-    QTest::addRow("two-digit fields") << 10 << 10 << 2030 << 10 << 10 << 10 << "10.10.2030 10-10-10";
+    QTest::addRow("a year's last second") << QDateTime(QDate(2026, 12, 31), QTime(23, 59, 59)) << "31.12.2026 23-59-59";
+    QTest::addRow("one second later") << QDateTime(QDate(2027, 1, 1), QTime(0, 0, 0)) << "01.01.2027 00-00-00";
+    QTest::addRow("leap day, single digits") << QDateTime(QDate(2024, 2, 29), QTime(7, 8, 9)) << "29.02.2024 07-08-09";
+    QTest::addRow("two-digit fields") << QDateTime(QDate(2030, 10, 10), QTime(10, 10, 10)) << "10.10.2030 10-10-10";
 }
 
 void TestStatisticsFile::fileName()
 {
-    QFETCH(int, day);
-    QFETCH(int, month);
-    QFETCH(int, year);
-    QFETCH(int, hour);
-    QFETCH(int, minute);
-    QFETCH(int, second);
+    QFETCH(QDateTime, time);
     QFETCH(QString, stamp);
-    const std::tm t = localTime(day, month, year, hour, minute, second);
-    QCOMPARE(timeStamp(t), stamp);
-    writeStatisticsAt({answer(1, QStringLiteral("x"), true)}, 1, t);
-    const QString name = QStringLiteral("stat") + stamp + QStringLiteral(".dat");
-    QCOMPARE(name.size(), 27);
-    QCOMPARE(QDir(env->dataFolder()).entryList({QStringLiteral("stat*")}, QDir::Files), QStringList{name});
-}
-
-void TestStatisticsFile::twoTestsInOneSecond_secondReplacesFirst()
-{
-    const std::tm t = localTime(4, 12, 2026, 9, 5, 3);
-    writeStatisticsAt({answer(1, QStringLiteral("one"), true), answer(2, QStringLiteral("two"), true)}, 2, t);
-    writeStatisticsAt({answer(1, QStringLiteral("three"), false)}, 0, t);
-    QCOMPARE(QDir(env->dataFolder()).entryList({QStringLiteral("stat*")}, QDir::Files).size(), 1);
-    const QByteArray bytes = env->readData(QStringLiteral("stat04.12.2026 09-05-03.dat"));
-    QCOMPARE(bytes, uint32le(1) + uint32le(0) + uint32le(1) + record(1, QStringLiteral("three"), false));
-}
-
-void TestStatisticsFile::labelAndStamp_roundTrip()
-{
-    QCOMPARE(stampFromDisplay(QStringLiteral("04/12/2026 09:05:03")), QStringLiteral("04.12.2026 09-05-03"));
-    const QString stamp = timeStamp(localTime(31, 1, 1999, 23, 0, 59));
-    QCOMPARE(stampFromDisplay(displayFromStamp(stamp)), stamp);
+    QCOMPARE(timeStamp(localTime(time)), stamp);
+    writeStatisticsAt({answer(1, "x", true)}, 1, localTime(time));
+    QCOMPARE(QDir(env->dataFolder()).entryList({"stat*"}, QDir::Files), QStringList{"stat" + stamp + ".dat"});
+    // The list shows the stamp in its on-screen form and finds the file again from it.
+    const QString shown = displayFromStamp(stamp);
+    QCOMPARE(shown, time.toString(QStringLiteral("dd/MM/yyyy HH:mm:ss")));
+    QCOMPARE(stampFromDisplay(shown), stamp);
 }
 
 void TestStatisticsFile::write_usesTheCurrentLocalTime()
 {
-    const std::time_t before = std::time(nullptr);
-    writeStatistics({answer(1, QStringLiteral("now"), true)}, 1);
-    const std::time_t after = std::time(nullptr);
-    const QStringList files = QDir(env->dataFolder()).entryList({QStringLiteral("stat*.dat")}, QDir::Files);
+    const QDateTime before = QDateTime::currentDateTime();
+    writeStatistics({answer(1, "now", true)}, 1);
+    const QDateTime after = QDateTime::currentDateTime();
+    const QStringList files = QDir(env->dataFolder()).entryList({"stat*.dat"}, QDir::Files);
     QCOMPARE(files.size(), 1);
     QStringList possible;
-    for (std::time_t t = before; t <= after; ++t) {
-        std::tm local{};
-        localtime_r(&t, &local);
-        possible << QStringLiteral("stat") + timeStamp(local) + QStringLiteral(".dat");
-    }
+    for (QDateTime t = before; t.toSecsSinceEpoch() <= after.toSecsSinceEpoch(); t = t.addSecs(1))
+        possible << "stat" + timeStamp(localTime(t)) + ".dat";
     QVERIFY2(possible.contains(files.first()), qPrintable(files.first()));
 }
 
 void TestStatisticsFile::read_data()
 {
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<int>("correct");
-    QTest::addColumn<int>("count");
-    QTest::addColumn<int>("wrong");
+    QTest::addColumn<QByteArray>("bytes"); // null: no file
+    QTest::addColumn<quint32>("correct");
+    QTest::addColumn<quint32>("count");
+    QTest::addColumn<quint32>("wrong");
     QTest::addColumn<QStringList>("words");
 
-    const QByteArray r1 = record(1, QStringLiteral("один"), true);
-    const QByteArray r2 = record(2, QStringLiteral("two"), false);
-    QTest::addRow("whole file") << (uint32le(1) + uint32le(1) + uint32le(2) + r1 + r2) << 1 << 2 << 1
-                                << QStringList{"+один", "-two"};
-    QTest::addRow("empty file") << QByteArray() << 0 << 0 << 0 << QStringList{};
-    QTest::addRow("header cut after C") << (uint32le(1) + uint32le(5)) << 5 << 0 << 0 << QStringList{};
-    QTest::addRow("count larger than the records") << (uint32le(1) + uint32le(1) + uint32le(9) + r1 + r2) << 1 << 9
-                                                   << 8 << QStringList{"+один", "-two"};
-    QTest::addRow("last record cut") << (uint32le(1) + uint32le(1) + uint32le(2) + r1 + r2.left(527)) << 1 << 2 << 1
-                                     << QStringList{"+один"};
+    const StoredAnswers two{{"один", true}, {"two", false}};
+    const QStringList both{"+один", "-two"}, first{"+один"};
+    QTest::addRow("whole file") << statisticsBytes(1, 2, two) << 1u << 2u << 1u << both;
+    QTest::addRow("empty file") << QByteArray("") << 0u << 0u << 0u << QStringList{};
+    QTest::addRow("header cut after C") << statisticsBytes(5, 0, {}).left(8) << 5u << 0u << 0u << QStringList{};
+    QTest::addRow("count larger than the records") << statisticsBytes(1, 9, two) << 1u << 9u << 8u << both;
+    QTest::addRow("huge count: what is there, at once")
+        << statisticsBytes(1, 0xFFFFFFFFu, two) << 1u << 0xFFFFFFFFu << 0xFFFFFFFEu << both;
+    QTest::addRow("last record cut") << statisticsBytes(1, 2, two).chopped(1) << 1u << 2u << 1u << first;
     QTest::addRow("correct larger than count: no wrapped wrong count")
-        << (uint32le(1) + uint32le(7) + uint32le(1) + r1) << 7 << 1 << 0 << QStringList{"+один"};
-    QTest::addRow("records beyond the count are not read")
-        << (uint32le(1) + uint32le(1) + uint32le(1) + r1 + r2) << 1 << 1 << 0 << QStringList{"+один"};
-    QByteArray unterminated = record(1, QString(300, QLatin1Char('z')).left(260), true);
-    QTest::addRow("word without NUL is terminated") << (uint32le(1) + uint32le(1) + uint32le(1) + unterminated) << 1
-                                                    << 1 << 0 << QStringList{"+" + QString(259, QLatin1Char('z'))};
+        << statisticsBytes(7, 1, two.mid(0, 1)) << 7u << 1u << 0u << first;
+    QTest::addRow("records beyond the count are not read") << statisticsBytes(1, 1, two) << 1u << 1u << 0u << first;
+    QByteArray unterminated = statisticsBytes({{QString(259, 'z'), true}});
+    unterminated.replace(12 + 4 + 2 * 259, 2, "z\0", 2);
+    QTest::addRow("word without NUL is terminated")
+        << unterminated << 1u << 1u << 0u << QStringList{"+" + QString(259, 'z')};
+    QTest::addRow("no file") << QByteArray() << 0u << 0u << 0u << QStringList{};
 }
 
 void TestStatisticsFile::read()
 {
     QFETCH(QByteArray, bytes);
-    QFETCH(int, correct);
-    QFETCH(int, count);
-    QFETCH(int, wrong);
+    QFETCH(quint32, correct);
+    QFETCH(quint32, count);
+    QFETCH(quint32, wrong);
     QFETCH(QStringList, words);
-    env->writeData(QStringLiteral("stat01.01.2026 00-00-00.dat"), bytes);
+    if (!bytes.isNull())
+        env->writeData(QStringLiteral("stat01.01.2026 00-00-00.dat"), bytes);
     char16_t path[PATH_UNITS];
     statisticsPath(QStringLiteral("01.01.2026 00-00-00"), path, PATH_UNITS);
     StatisticsReader reader(path);
-    QVERIFY(reader.isOpen());
-    QCOMPARE(int(reader.correctCount()), correct);
-    QCOMPARE(int(reader.answerCount()), count);
-    QCOMPARE(int(reader.wrongCount()), wrong);
+    QCOMPARE(reader.isOpen(), !bytes.isNull());
+    QCOMPARE(reader.correctCount(), correct);
+    QCOMPARE(reader.answerCount(), count);
+    QCOMPARE(reader.wrongCount(), wrong);
     QStringList read;
     __answer a;
     while (reader.next(&a))
@@ -187,25 +150,61 @@ void TestStatisticsFile::read()
     QVERIFY(!reader.next(&a));
 }
 
-void TestStatisticsFile::read_hugeCountReturnsAtOnce()
+void TestStatisticsFile::newerThan_data()
 {
-    env->writeData(QStringLiteral("statx.dat"), uint32le(1) + uint32le(0) + uint32le(0xFFFFFFFFu) +
-                                                    record(1, QStringLiteral("only"), false));
-    const QString path = env->dataFolder() + QStringLiteral("/statx.dat");
-    QElapsedTimer timer;
-    timer.start();
-    StatisticsReader reader(reinterpret_cast<const char16_t*>(path.utf16()));
-    int n = 0;
-    __answer a;
-    while (reader.next(&a))
-        ++n;
-    QCOMPARE(n, 1);
-    QCOMPARE(reader.wrongCount(), 0xFFFFFFFFu);
-    QVERIFY(timer.elapsed() < 5000);
+    QTest::addColumn<QString>("a");
+    QTest::addColumn<QString>("b");
+    QTest::addColumn<bool>("newer");
+    QTest::addRow("later year beats later month") << "01.01.2026 00-00-00" << "31.12.2025 23-59-59" << true;
+    QTest::addRow("later month beats later day") << "01.03.2026 00-00-00" << "15.02.2026 00-00-00" << true;
+    QTest::addRow("same day, earlier hour") << "15.02.2026 09-59-59" << "15.02.2026 10-00-00" << false;
+    QTest::addRow("same minute, later second") << "15.02.2026 10-00-01" << "15.02.2026 10-00-00" << true;
+    QTest::addRow("equal is not newer") << "15.02.2026 10-00-00" << "15.02.2026 10-00-00" << false;
+    QTest::addRow("missing time counts as midnight") << "15.02.2026" << "15.02.2026 00-00-00" << false;
+}
 
-    StatisticsReader missing(u"/nonexistent/stat.dat");
-    QVERIFY(!missing.isOpen());
-    QVERIFY(!missing.next(&a));
+void TestStatisticsFile::newerThan()
+{
+    QFETCH(QString, a);
+    QFETCH(QString, b);
+    QFETCH(bool, newer);
+    QCOMPARE(::newerThan(a.toStdU16String(), b.toStdU16String()), newer);
+}
+
+void TestStatisticsFile::list_data()
+{
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QStringList>("stamps");
+    QTest::addRow("newest first, same day by time")
+        << QStringList{"stat15.02.2026 10-00-00.dat", "stat01.03.2026 10-00-00.dat", "stat31.12.2025 10-00-00.dat",
+                       "stat01.03.2026 09-59-59.dat"}
+        << QStringList{"01.03.2026 10-00-00", "01.03.2026 09-59-59", "15.02.2026 10-00-00", "31.12.2025 10-00-00"};
+    QTest::addRow("only 27-character names ending in dat")
+        << QStringList{"data.dat", "stat01.01.2026 00-00-00.DAT", "stat01.01.2026 00-00-00.dat.bak",
+                       "stat01.01.2026 00-00-00x.dat", "stat1.01.2026 00-00-00.dat", "stat02.01.2026 00-00-00.dat"}
+        << QStringList{"02.01.2026 00-00-00"};
+    QStringList many, newest;
+    for (int i = 0; i < 1003; ++i) {
+        const QString stamp = QDateTime(QDate(2026, 1, 1), QTime(0, 0)).addSecs(60 * i).toString("dd.MM.yyyy HH-mm-ss");
+        many << "stat" + stamp + ".dat";
+        newest.prepend(stamp);
+    }
+    QTest::addRow("the newest 1000 of more") << many << QStringList(newest.mid(0, 1000));
+}
+
+void TestStatisticsFile::list()
+{
+    QFETCH(QStringList, files);
+    QFETCH(QStringList, stamps);
+    for (const QString& file : files)
+        env->writeData(file, QByteArray());
+    QVERIFY(QDir().mkpath(env->dataFolder() + "/stat04.01.2026 00-00-00.dat")); // a folder is not a test
+    std::vector<std::u16string> listed{u"left over"};
+    listStatistics(listed);
+    QStringList texts;
+    for (const std::u16string& stamp : listed)
+        texts << QString::fromStdU16String(stamp);
+    QCOMPARE(texts, stamps);
 }
 
 QTEST_GUILESS_MAIN(TestStatisticsFile)

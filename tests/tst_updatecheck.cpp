@@ -9,13 +9,16 @@
 #include <cstring>
 #include <random>
 
-class TestUpdateCheck : public QObject
+class TestUpdateCheck : public EnvironmentTest
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
+    void cleanup()
+    {
+        setUpdateBaseAddressForTesting(QString());
+        EnvironmentTest::cleanup();
+    }
     void replies_data();
     void replies();
     void request_asksForTheProductAndVersion();
@@ -26,19 +29,23 @@ private slots:
     void dayNumber();
     void dayNumber_matchesTheCalendarAcrossCenturies();
     void jsonGetValue_staysInsideItsBuffers();
-
-private:
-    std::unique_ptr<TestEnvironment> env;
 };
 
 namespace {
 
+std::tm date(int year, int month, int day)
+{
+    std::tm t{};
+    t.tm_year = year - 1900;
+    t.tm_mon = month - 1;
+    t.tm_mday = day;
+    return t;
+}
+
 int today()
 {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    return dayNumber(local);
+    const QDate now = QDate::currentDate();
+    return dayNumber(date(now.year(), now.month(), now.day()));
 }
 
 void useServer(const ReplyServer& server)
@@ -47,17 +54,6 @@ void useServer(const ReplyServer& server)
 }
 
 } // namespace
-
-void TestUpdateCheck::init()
-{
-    env = std::make_unique<TestEnvironment>();
-}
-
-void TestUpdateCheck::cleanup()
-{
-    setUpdateBaseAddressForTesting(QString());
-    env.reset();
-}
 
 void TestUpdateCheck::replies_data()
 {
@@ -73,8 +69,7 @@ void TestUpdateCheck::replies_data()
     QTest::addRow("ten digits do not fit") << QByteArray(R"({"new_version":"0000000001"})") << UPDATE_NONE;
     QTest::addRow("nine digits fit") << QByteArray(R"({"new_version":"000000001"})") << UPDATE_AVAILABLE;
     QTest::addRow("key nested deeper") << QByteArray(R"({"other":{"new_version":1}})") << UPDATE_AVAILABLE;
-    QTest::addRow("key first seen as a value") << QByteArray(R"({"a":"new_version","new_version":1})")
-                                               << UPDATE_NONE;
+    QTest::addRow("key first seen as a value") << QByteArray(R"({"a":"new_version","new_version":1})") << UPDATE_NONE;
     QTest::addRow("key without value") << QByteArray(R"({"new_version"})") << UPDATE_NONE;
     QTest::addRow("array") << QByteArray("[1]") << UPDATE_NONE;
     QTest::addRow("empty reply") << QByteArray() << UPDATE_NONE;
@@ -83,9 +78,8 @@ void TestUpdateCheck::replies_data()
     QTest::addRow("accented letter after 1") << QByteArray("{\"new_version\":\"1\xC3\xA9\"}") << UPDATE_AVAILABLE;
     QTest::addRow("object closing after byte 1024")
         << (QByteArray(R"({"new_version":1,"pad":")") + QByteArray(1470, 'x') + "\"}") << UPDATE_NONE;
-    QTest::addRow("too many tokens") << (QByteArray("{\"new_version\":1,\"l\":[") + QByteArray("1,").repeated(130) +
-                                         "1]}")
-                                     << UPDATE_NONE;
+    QTest::addRow("too many tokens")
+        << R"({"new_version":1,"l":[)" + QByteArray("1,").repeated(130) + "1]}" << UPDATE_NONE;
 }
 
 void TestUpdateCheck::replies()
@@ -112,7 +106,8 @@ void TestUpdateCheck::request_asksForTheProductAndVersion()
     setUpdateBaseAddressForTesting(QString());
     char16_t address[ADDRESS_UNITS];
     buildUpdateAddress(address);
-    QCOMPARE(QString::fromUtf16(address), QStringLiteral("http://127.0.0.1:9/updates/check.php?product=3&version=101000"));
+    QCOMPARE(QString::fromUtf16(address),
+             QStringLiteral("http://127.0.0.1:9/updates/check.php?product=3&version=101000"));
 }
 
 void TestUpdateCheck::closedPort_isUnavailableAndLeavesTheDate()
@@ -178,24 +173,15 @@ void TestUpdateCheck::dayNumber()
     QFETCH(int, month);
     QFETCH(int, day);
     QFETCH(int, number);
-    std::tm t{};
-    t.tm_year = year - 1900;
-    t.tm_mon = month - 1;
-    t.tm_mday = day;
-    QCOMPARE(::dayNumber(t), number);
+    QCOMPARE(::dayNumber(date(year, month, day)), number);
 }
 
 void TestUpdateCheck::dayNumber_matchesTheCalendarAcrossCenturies()
 {
     // QDate counts proleptic Gregorian days too, by Julian day numbers.
     const qint64 origin = QDate(1, 1, 1).toJulianDay();
-    for (QDate date(1599, 1, 1); date < QDate(2401, 3, 5); date = date.addDays(3)) {
-        std::tm t{};
-        t.tm_year = date.year() - 1900;
-        t.tm_mon = date.month() - 1;
-        t.tm_mday = date.day();
-        QCOMPARE(qint64(::dayNumber(t)), date.toJulianDay() - origin + 1);
-    }
+    for (QDate d(1599, 1, 1); d < QDate(2401, 3, 5); d = d.addDays(3))
+        QCOMPARE(qint64(::dayNumber(date(d.year(), d.month(), d.day()))), d.toJulianDay() - origin + 1);
 }
 
 void TestUpdateCheck::jsonGetValue_staysInsideItsBuffers()

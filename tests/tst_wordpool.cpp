@@ -4,8 +4,6 @@
 
 #include <QtTest>
 
-#include <cstring>
-
 class TestWordPool : public EnvironmentTest
 {
     Q_OBJECT
@@ -17,48 +15,23 @@ private slots:
     void collect_cutsOverLongPaths();
     void wordOfPath_data();
     void wordOfPath();
-
 };
 
 namespace {
-
-__dictionary dictionary(const QString& path, bool selected)
-{
-    __dictionary d;
-    std::memset(&d, 0, sizeof d);
-    wcslcpy(d.path, reinterpret_cast<const char16_t*>(path.utf16()), PATH_UNITS);
-    d.selected = selected ? 1 : 0;
-    return d;
-}
-
-void touch(const QString& path)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-}
 
 // The words of the pool, each as "folder/name", sorted within each folder's run so listing order does not
 // matter but folder order does.
 QStringList poolNames(const std::vector<__word>& pool, const QString& root)
 {
     QStringList names;
-    QString folder;
-    QStringList run;
+    int runStart = 0;
     for (const __word& word : pool) {
-        if (word.score != 0 || word.timesAsked != 0 || word.lastAsked != 0)
-            names << QStringLiteral("counters not zero");
         const QString path = QString::fromUtf16(word.path).mid(root.size() + 1);
-        const QString wordFolder = path.section(QLatin1Char('/'), 0, 0);
-        if (wordFolder != folder && !run.isEmpty()) {
-            run.sort();
-            names << run;
-            run.clear();
-        }
-        folder = wordFolder;
-        run << path;
+        if (!names.isEmpty() && names.last().section('/', 0, 0) != path.section('/', 0, 0))
+            runStart = names.size();
+        names << path + (word.score != 0 || word.timesAsked != 0 || word.lastAsked != 0 ? " counted" : "");
+        std::sort(names.begin() + runStart, names.end());
     }
-    run.sort();
-    names << run;
     return names;
 }
 
@@ -110,16 +83,12 @@ void TestWordPool::collect()
     for (const QString& folderFiles : files) {
         const QString folder = root + QLatin1Char('/') + folderFiles.section(QLatin1Char(':'), 0, 0);
         QVERIFY(QDir().mkpath(folder));
-        for (const QString& name : folderFiles.section(QLatin1Char(':'), 1).split(QLatin1Char(','), Qt::SkipEmptyParts)) {
-            if (name.endsWith(QLatin1Char('/')))
-                QVERIFY(QDir().mkpath(folder + QLatin1Char('/') + name));
-            else
-                touch(folder + QLatin1Char('/') + name);
-        }
+        for (const QString& name : folderFiles.section(QLatin1Char(':'), 1).split(QLatin1Char(','), Qt::SkipEmptyParts))
+            QVERIFY(name.endsWith('/') ? QDir().mkpath(folder + '/' + name) : writeFile(folder + '/' + name, {}));
     }
     std::vector<__dictionary> list;
     for (QString d : dictionaries) {
-        const bool selected = !d.startsWith(QLatin1Char('-'));
+        const unsigned char selected = d.startsWith(QLatin1Char('-')) ? 0 : 1;
         d.remove(QLatin1Char('-'));
         d.remove(QLatin1Char('?'));
         list.push_back(dictionary(root + QLatin1Char('/') + d, selected));
@@ -141,20 +110,17 @@ void TestWordPool::collect_stopsAtTheCap()
         std::fclose(f);
     }
     const QString other = env->root() + QStringLiteral("/other");
-    QVERIFY(QDir().mkpath(other));
-    touch(other + QStringLiteral("/extra.wav"));
+    QVERIFY(writeFile(other + QStringLiteral("/extra.wav"), {}));
 
-    std::vector<__dictionary> list{dictionary(folder, true), dictionary(other, true)};
+    std::vector<__dictionary> list{dictionary(folder, 1), dictionary(other, 1)};
     std::vector<__word> pool;
     collectWords(&pool, &list);
     QCOMPARE(pool.size(), MAX_POOL_WORDS);
     QSet<QString> distinct;
-    for (const __word& word : pool) {
-        const QString path = QString::fromUtf16(word.path);
-        QVERIFY(path.startsWith(folder + QLatin1Char('/')));
-        distinct.insert(path);
-    }
+    for (const __word& word : pool)
+        distinct.insert(QString::fromUtf16(word.path));
     QCOMPARE(std::size_t(distinct.size()), MAX_POOL_WORDS);
+    QVERIFY(!distinct.contains(other + QStringLiteral("/extra.wav")));
 }
 
 void TestWordPool::collect_cutsOverLongPaths()
@@ -163,16 +129,13 @@ void TestWordPool::collect_cutsOverLongPaths()
     QString folder = env->root();
     while (folder.size() < 240)
         folder += QStringLiteral("/") + QString(qMin(40, 240 - folder.size()), QLatin1Char('d'));
-    QVERIFY(QDir().mkpath(folder));
     const QString name = QString(26, QLatin1Char('w')) + QStringLiteral(".wav");
-    touch(folder + QLatin1Char('/') + name);
-    std::vector<__dictionary> list{dictionary(folder, true)};
+    QVERIFY(writeFile(folder + QLatin1Char('/') + name, {}));
+    std::vector<__dictionary> list{dictionary(folder, 1)};
     std::vector<__word> pool;
     collectWords(&pool, &list);
     QCOMPARE(int(pool.size()), 1);
-    const QString stored = QString::fromUtf16(pool[0].path);
-    QCOMPARE(stored.size(), PATH_UNITS - 1);
-    QCOMPARE(stored, (folder + QLatin1Char('/') + name).left(PATH_UNITS - 1));
+    QCOMPARE(QString::fromUtf16(pool[0].path), (folder + QLatin1Char('/') + name).left(PATH_UNITS - 1));
 }
 
 void TestWordPool::wordOfPath_data()

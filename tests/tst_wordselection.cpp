@@ -5,27 +5,6 @@
 #include <cstring>
 #include <random>
 
-class TestWordSelection : public QObject
-{
-    Q_OBJECT
-
-private slots:
-    void init();
-    void cleanup();
-    void reviewGap_data();
-    void reviewGap();
-    void allCorrect_noWordRepeatsBeforeAllWereAsked_data();
-    void allCorrect_noWordRepeatsBeforeAllWereAsked();
-    void reviewDraws_keepTheirDistance();
-    void oneWrongAnswer_comesBackAtTheFirstReview();
-    void singleWeakWord_justAsked_isNotReviewed();
-    void twoWeakWords_theMoreRecentWaits();
-    void review_prefersTheWeakWordAskedLeast();
-    void index_drawsExactlyAsTheFullScan();
-    void markWordAnswered_data();
-    void markWordAnswered();
-};
-
 namespace {
 
 unsigned nextSeed = 1;
@@ -72,44 +51,50 @@ Run runTest(std::vector<__word>& pool, std::uint32_t testLength, Answer answer, 
 
 } // namespace
 
-void TestWordSelection::init()
+class TestWordSelection : public QObject
 {
-    setDrawSeedForTesting(countingSeed);
-}
+    Q_OBJECT
 
-void TestWordSelection::cleanup()
-{
-    setDrawSeedForTesting(nullptr);
-}
+private slots:
+    void init() { setDrawSeedForTesting(countingSeed); }
+    void cleanup() { setDrawSeedForTesting(nullptr); }
+    void reviewGap_data();
+    void reviewGap();
+    void allCorrect_noWordRepeatsBeforeAllWereAsked_data();
+    void allCorrect_noWordRepeatsBeforeAllWereAsked();
+    void reviewDraws_keepTheirDistance();
+    void oneWrongAnswer_comesBackAtTheFirstReview();
+    void weakWords_data();
+    void weakWords();
+    void index_drawsExactlyAsTheFullScan();
+    void markWordAnswered_data();
+    void markWordAnswered();
+};
 
 void TestWordSelection::reviewGap_data()
 {
-    QTest::addColumn<quint32>("testLength");
-    QTest::addColumn<int>("small");
-    QTest::addColumn<int>("large");
-    QTest::addRow("1") << 1u << 4 << 4;
-    QTest::addRow("10") << 10u << 4 << 4;
-    QTest::addRow("11") << 11u << 4 << 5;
-    QTest::addRow("30") << 30u << 4 << 5;
-    QTest::addRow("31") << 31u << 5 << 6;
-    QTest::addRow("100") << 100u << 5 << 6;
-    QTest::addRow("101") << 101u << 7 << 10;
-    QTest::addRow("300") << 300u << 7 << 10;
-    QTest::addRow("301") << 301u << 9 << 15;
-    QTest::addRow("1000") << 1000u << 9 << 15;
-    QTest::addRow("1001") << 1001u << 15 << 24;
-    QTest::addRow("3000") << 3000u << 15 << 24;
-    QTest::addRow("3001") << 3001u << 40 << 40;
-    QTest::addRow("10000") << 10000u << 40 << 40;
+    // Test lengths from first to last share the gaps for pools of 29 words and fewer, and of 30 and more.
+    QTest::addColumn<quint32>("first");
+    QTest::addColumn<quint32>("last");
+    QTest::addColumn<quint32>("small");
+    QTest::addColumn<quint32>("large");
+    QTest::addRow("1 to 10") << 1u << 10u << 4u << 4u;
+    QTest::addRow("11 to 30") << 11u << 30u << 4u << 5u;
+    QTest::addRow("31 to 100") << 31u << 100u << 5u << 6u;
+    QTest::addRow("101 to 300") << 101u << 300u << 7u << 10u;
+    QTest::addRow("301 to 1000") << 301u << 1000u << 9u << 15u;
+    QTest::addRow("1001 to 3000") << 1001u << 3000u << 15u << 24u;
+    QTest::addRow("3001 to 10000") << 3001u << 10000u << 40u << 40u;
 }
 
 void TestWordSelection::reviewGap()
 {
-    QFETCH(quint32, testLength);
-    QFETCH(int, small);
-    QFETCH(int, large);
-    QCOMPARE(int(::reviewGap(testLength, 29)), small);
-    QCOMPARE(int(::reviewGap(testLength, 30)), large);
+    QFETCH(quint32, first);
+    QFETCH(quint32, last);
+    QFETCH(quint32, small);
+    QFETCH(quint32, large);
+    for (quint32 length : {first, last})
+        QCOMPARE(QList<quint32>({::reviewGap(length, 29), ::reviewGap(length, 30)}), QList<quint32>({small, large}));
 }
 
 void TestWordSelection::allCorrect_noWordRepeatsBeforeAllWereAsked_data()
@@ -136,7 +121,6 @@ void TestWordSelection::allCorrect_noWordRepeatsBeforeAllWereAsked()
         for (int pass = 0; pass * poolSize < testLength; ++pass) {
             QSet<std::uint32_t> seen;
             for (int q = pass * poolSize; q < qMin(testLength, (pass + 1) * poolSize); ++q) {
-                QVERIFY(run.picks[std::size_t(q)].leastAskedPick);
                 QVERIFY2(!seen.contains(run.picks[std::size_t(q)].index), "a word came twice within one pass");
                 seen.insert(run.picks[std::size_t(q)].index);
             }
@@ -159,10 +143,8 @@ void TestWordSelection::reviewDraws_keepTheirDistance()
         const std::uint32_t gap = ::reviewGap(testLength, poolSize);
         std::uint32_t previous = 0;
         for (std::uint32_t at : run.reviewsAt) {
-            QVERIFY2(at - previous >= gap + 1, qPrintable(QStringLiteral("review at %1 after %2, gap %3")
-                                                              .arg(at)
-                                                              .arg(previous)
-                                                              .arg(gap)));
+            QVERIFY2(at - previous >= gap + 1,
+                     qPrintable(QStringLiteral("review at %1 after %2").arg(at).arg(previous)));
             previous = at;
         }
         reviewsSeen += int(run.reviewsAt.size());
@@ -175,90 +157,63 @@ void TestWordSelection::oneWrongAnswer_comesBackAtTheFirstReview()
     for (int runNumber = 0; runNumber < 50; ++runNumber) {
         std::vector<__word> pool = makePool(20);
         std::uint32_t wrongWord = UINT32_MAX;
-        const Run run = runTest(pool, 10,
-                                [&](std::uint32_t number, std::uint32_t index) {
-                                    if (number == 1)
-                                        wrongWord = index;
-                                    return number != 1;
-                                },
-                                true);
-        for (std::uint32_t q = 2; q <= 4; ++q)
-            QVERIFY(run.picks[q - 1].leastAskedPick);
-        // At question 5 the word comes back, unless it was question 4 itself (it cannot be: it was asked).
-        QVERIFY(!run.picks[4].leastAskedPick);
-        QCOMPARE(run.picks[4].index, wrongWord);
-        // One correct review shortens the distance a wrong answer made; the second closes it.
+        const auto answer = [&](std::uint32_t number, std::uint32_t index) {
+            wrongWord = number == 1 ? index : wrongWord;
+            return number != 1;
+        };
+        const Run run = runTest(pool, 10, answer, true);
+        // The word comes back at the first review, question 5. One correct review shortens the distance a wrong
+        // answer made; the second closes it.
         QCOMPARE(run.reviewsAt, (std::vector<std::uint32_t>{5, 10}));
+        QCOMPARE(run.picks[4].index, wrongWord);
         QCOMPARE(run.picks[9].index, wrongWord);
     }
 }
 
-void TestWordSelection::singleWeakWord_justAsked_isNotReviewed()
+void TestWordSelection::weakWords_data()
 {
-    std::vector<__word> pool = makePool(6);
-    for (__word& w : pool) {
-        w.timesAsked = 1;
-        w.score = 1;
-    }
-    pool[3].score = 0; // the only weak word
-    pool[3].lastAsked = 9;
-    for (int i = 0; i < 50; ++i) {
-        std::uint32_t lastReviewAt = 0;
-        WordPick pick = pickWord(&pool, 100, 10, &lastReviewAt);
-        QVERIFY(pick.leastAskedPick);
-        QCOMPARE(lastReviewAt, 0u);
-        // One question later it is reviewed.
-        pick = pickWord(&pool, 100, 11, &lastReviewAt);
-        QVERIFY(!pick.leastAskedPick);
-        QCOMPARE(pick.index, 3u);
-        QCOMPARE(lastReviewAt, 11u);
-    }
-}
-
-void TestWordSelection::twoWeakWords_theMoreRecentWaits()
-{
-    std::vector<__word> pool = makePool(8);
-    for (__word& w : pool) {
-        w.timesAsked = 2;
-        w.score = 2;
-    }
-    pool[2].score = 1;
-    pool[2].lastAsked = 30;
-    pool[6].score = 0;
-    pool[6].lastAsked = 12;
-    for (int i = 0; i < 100; ++i) {
-        std::uint32_t lastReviewAt = 0;
-        const WordPick pick = pickWord(&pool, 50, 40, &lastReviewAt);
-        QVERIFY(!pick.leastAskedPick);
-        QCOMPARE(pick.index, 6u);
-    }
-}
-
-void TestWordSelection::review_prefersTheWeakWordAskedLeast()
-{
-    std::vector<__word> pool = makePool(8);
-    for (__word& w : pool) {
-        w.timesAsked = 3;
-        w.score = 3;
-    }
-    // Three weak words: two asked twice (the more recent of them waits), one asked three times.
-    pool[1].timesAsked = 2;
-    pool[1].score = 1;
-    pool[1].lastAsked = 5;
-    pool[4].timesAsked = 2;
-    pool[4].score = 0;
-    pool[4].lastAsked = 7;
-    pool[5].score = 2;
-    pool[5].lastAsked = 20;
-    QSet<std::uint32_t> chosen;
-    for (int i = 0; i < 100; ++i) {
-        std::uint32_t lastReviewAt = 0;
-        const WordPick pick = pickWord(&pool, 50, 40, &lastReviewAt);
-        QVERIFY(!pick.leastAskedPick);
-        chosen.insert(pick.index);
-    }
+    // Every word asked "asked" times with score "asked"; "weak" changes words as {index, timesAsked, score, lastAsked}.
+    QTest::addColumn<int>("poolSize");
+    QTest::addColumn<int>("asked");
+    QTest::addColumn<QList<QList<int>>>("weak");
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QList<int>>("reviewed"); // the words a review draw chose; empty: no review
+    QTest::addRow("single weak word just asked: no review") << 6 << 1 << QList<QList<int>>{{3, 1, 0, 9}} << 10
+                                                             << QList<int>{};
+    QTest::addRow("single weak word one question later") << 6 << 1 << QList<QList<int>>{{3, 1, 0, 9}} << 11
+                                                          << QList<int>{3};
+    QTest::addRow("two weak words: the more recent waits")
+        << 8 << 2 << QList<QList<int>>{{2, 2, 1, 30}, {6, 2, 0, 12}} << 40 << QList<int>{6};
     // The latest lastAsked over the weak words is 20 (word 5), which is no candidate: both candidates stay.
-    QCOMPARE(chosen, (QSet<std::uint32_t>{1, 4}));
+    QTest::addRow("the weak words asked least are the candidates")
+        << 8 << 3 << QList<QList<int>>{{1, 2, 1, 5}, {4, 2, 0, 7}, {5, 3, 2, 20}} << 40 << QList<int>{1, 4};
+}
+
+void TestWordSelection::weakWords()
+{
+    QFETCH(int, poolSize);
+    QFETCH(int, asked);
+    QFETCH(QList<QList<int>>, weak);
+    QFETCH(int, number);
+    QFETCH(QList<int>, reviewed);
+    std::vector<__word> pool = makePool(std::size_t(poolSize));
+    for (__word& w : pool)
+        w.timesAsked = w.score = asked;
+    for (const QList<int>& w : weak) {
+        pool[std::size_t(w[0])].timesAsked = std::uint32_t(w[1]);
+        pool[std::size_t(w[0])].score = w[2];
+        pool[std::size_t(w[0])].lastAsked = std::uint32_t(w[3]);
+    }
+    QSet<int> chosen;
+    for (int i = 0; i < 100; ++i) {
+        std::uint32_t lastReviewAt = 0;
+        const WordPick pick = pickWord(&pool, 100, std::uint32_t(number), &lastReviewAt);
+        QCOMPARE(pick.leastAskedPick, reviewed.isEmpty());
+        QCOMPARE(lastReviewAt, reviewed.isEmpty() ? 0u : std::uint32_t(number));
+        if (!pick.leastAskedPick)
+            chosen.insert(int(pick.index));
+    }
+    QCOMPARE(chosen, QSet<int>(reviewed.begin(), reviewed.end()));
 }
 
 void TestWordSelection::index_drawsExactlyAsTheFullScan()
