@@ -256,27 +256,46 @@ void sleepMs(int milliseconds)
 
 namespace {
 
-void openWithDesktop(const char16_t* target)
+// xdg-open finds the desktop's handler for a file, a folder or a web address.
+void startDesktopHandler(const QString& argument)
 {
-    const QString text = QString::fromUtf16(target);
-    // A web address goes as it is; a path is made whole here, where the working directory is the program's own.
-    const bool isAddress = QUrl(text, QUrl::StrictMode).scheme().size() > 1;
-    const QString argument = isAddress ? text : QDir::current().absoluteFilePath(text);
     QProcess::startDetached(QStringLiteral("xdg-open"), {argument});
 }
 
-DocumentOpener documentOpener = openWithDesktop;
+Opener documentOpener;
+Opener folderOpener;
 
 } // namespace
 
 void openDocument(const char16_t* target)
 {
-    documentOpener(target);
+    if (documentOpener) {
+        documentOpener(target);
+        return;
+    }
+    const QString text = QString::fromUtf16(target);
+    // A web address goes as it is; a path is made whole here, where the working directory is the program's own.
+    const bool isAddress = QUrl(text, QUrl::StrictMode).scheme().size() > 1;
+    startDesktopHandler(isAddress ? text : QDir::current().absoluteFilePath(text));
 }
 
-void setDocumentOpener(DocumentOpener opener)
+void openFolder(const char16_t* path)
 {
-    documentOpener = opener != nullptr ? opener : openWithDesktop;
+    if (folderOpener) {
+        folderOpener(path);
+        return;
+    }
+    startDesktopHandler(fromPath(path));
+}
+
+void setDocumentOpener(Opener opener)
+{
+    documentOpener = std::move(opener);
+}
+
+void setFolderOpener(Opener opener)
+{
+    folderOpener = std::move(opener);
 }
 
 namespace {
@@ -329,26 +348,6 @@ bool httpGetFirstBlock(const char16_t* address, char* buffer, std::size_t capaci
         return false;
     *received = download.received;
     return true;
-}
-
-namespace {
-
-std::function<void(const char16_t*)> folderOpener;
-
-} // namespace
-
-void openFolder(const char16_t* path)
-{
-    if (folderOpener) {
-        folderOpener(path);
-        return;
-    }
-    QProcess::startDetached(QStringLiteral("xdg-open"), {fromPath(path)});
-}
-
-void setFolderOpenerForTesting(std::function<void(const char16_t*)> opener)
-{
-    folderOpener = std::move(opener);
 }
 
 } // namespace platform

@@ -66,19 +66,18 @@ void sleepMs(int milliseconds);
 // Hands a document (a path, relative ones taken from the working directory) or a web address to the desktop's
 // default handler and returns at once; whether the handler manages to open it is not known.
 void openDocument(const char16_t* target);
-// Who opens documents; tests put their own in so that nothing is started. Null puts the desktop's back.
-using DocumentOpener = void (*)(const char16_t* target);
-void setDocumentOpener(DocumentOpener opener);
+// Opens the folder in the desktop's file manager and returns at once; a failure goes unnoticed.
+void openFolder(const char16_t* path);
+
+// Who opens documents and folders; tests put their own in so that nothing is started. An empty one puts the
+// desktop's back.
+using Opener = std::function<void(const char16_t*)>;
+void setDocumentOpener(Opener opener);
+void setFolderOpener(Opener opener);
 
 // One HTTP GET of the address, reading at most capacity bytes of the body, whatever the status. False when the
 // connection or the read fails. Blocks the calling thread; a server that never answers gives up after about a
 // minute.
 bool httpGetFirstBlock(const char16_t* address, char* buffer, std::size_t capacity, std::size_t* received);
-
-// Opens the folder in the desktop's file manager and returns at once; a failure goes unnoticed.
-void openFolder(const char16_t* path);
-// Hands every later openFolder to the given function instead, so that tests start no file manager; an empty
-// function restores the file manager.
-void setFolderOpenerForTesting(std::function<void(const char16_t*)> opener);
 
 } // namespace platform

@@ -58,7 +58,7 @@ private:
 void TestDictionariesDialog::initTestCase()
 {
     MessageBox::collectForTesting();
-    platform::setFolderOpenerForTesting([this](const char16_t* path) { opened << QString::fromUtf16(path); });
+    platform::setFolderOpener([this](const char16_t* path) { opened << QString::fromUtf16(path); });
 }
 
 void TestDictionariesDialog::init()
