@@ -45,6 +45,19 @@ QString markAnswer(const QString& expected, const QString& typed)
     return html + QStringLiteral("</p>");
 }
 
+namespace {
+
+// Every window opens the same way: modal to the main window, gone when closed, and without waiting for it.
+template <typename Dialog> Dialog* showModal(Dialog* dialog)
+{
+    dialog->setModal(true);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->show();
+    return dialog;
+}
+
+} // namespace
+
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(new Ui_MainWindow)
 {
     initResources();
@@ -71,10 +84,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(new Ui_MainWin
         openUpdateDialog(UPDATE_AVAILABLE);
     } else if (getSettingInt("tip", 1, SCOPE_USER) == 1) {
         // Exactly 1: a hand-written tip=2, which the Settings window shows as on, still keeps the tips away.
-        tipsDialog = new dlgTips(this);
-        tipsDialog->setModal(true);
-        tipsDialog->setAttribute(Qt::WA_DeleteOnClose);
-        tipsDialog->show();
+        tipsDialog = showModal(new dlgTips(this));
     }
 }
 
@@ -139,10 +149,7 @@ void MainWindow::on_acStart_triggered()
 
 void MainWindow::on_acDictionaries_triggered()
 {
-    dictionariesDialog = new dlgDictionaries(this);
-    dictionariesDialog->setModal(true);
-    dictionariesDialog->setAttribute(Qt::WA_DeleteOnClose);
-    dictionariesDialog->show();
+    dictionariesDialog = showModal(new dlgDictionaries(this));
     connect(dictionariesDialog, &dlgDictionaries::dictionaryChanged, this, &MainWindow::on_DictionaryChanged);
 }
 
@@ -286,10 +293,7 @@ void MainWindow::on_DictionaryChanged(std::vector<__dictionary>* lst)
 
 void MainWindow::on_acSettings_triggered()
 {
-    settingsDialog = new dlgSettings(this);
-    settingsDialog->setModal(true);
-    settingsDialog->setAttribute(Qt::WA_DeleteOnClose);
-    settingsDialog->show();
+    settingsDialog = showModal(new dlgSettings(this));
     connect(settingsDialog, &dlgSettings::valueChanged, this, &MainWindow::on_SettingsChanged);
 }
 
@@ -301,10 +305,7 @@ void MainWindow::on_acHelp_triggered()
 
 void MainWindow::openUpdateDialog(int result)
 {
-    updateDialog = new dlgUpdate(this, static_cast<unsigned short>(result));
-    updateDialog->setModal(true);
-    updateDialog->setAttribute(Qt::WA_DeleteOnClose);
-    updateDialog->show();
+    updateDialog = showModal(new dlgUpdate(this, static_cast<unsigned short>(result)));
     connect(updateDialog, &dlgUpdate::downloadUpdate, this, &MainWindow::on_downloadUpdate);
 }
 
@@ -321,16 +322,10 @@ void MainWindow::on_downloadUpdate()
 
 void MainWindow::on_acAbout_triggered()
 {
-    aboutDialog = new dlgAbout(this);
-    aboutDialog->setModal(true);
-    aboutDialog->setAttribute(Qt::WA_DeleteOnClose);
-    aboutDialog->show();
+    aboutDialog = showModal(new dlgAbout(this));
 }
 
 void MainWindow::on_acStatistics_triggered()
 {
-    statisticsDialog = new dlgStatistics(this);
-    statisticsDialog->setModal(true);
-    statisticsDialog->setAttribute(Qt::WA_DeleteOnClose);
-    statisticsDialog->show();
+    statisticsDialog = showModal(new dlgStatistics(this));
 }
