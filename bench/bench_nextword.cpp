@@ -18,11 +18,8 @@
 
 int main(int argc, char* argv[])
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir root;
-    qputenv("XDG_DATA_HOME", QFile::encodeName(root.path() + QStringLiteral("/data")));
-    qputenv("XDG_CONFIG_DIRS", QFile::encodeName(root.path() + QStringLiteral("/etc")));
-    QDir::setCurrent(root.path());
+    useTemporaryFolders(root);
     QDir().mkpath(QStringLiteral("Default"));
     const QString sample = QStringLiteral(QUILLORA_SOURCE_DIR "/tests/data/sounds/cat.wav");
     // A large pool, so the draw has work to do.

@@ -156,11 +156,8 @@ double naiveSetHtml(const QString& html)
 
 int main(int argc, char* argv[])
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir root;
-    qputenv("XDG_DATA_HOME", QFile::encodeName(root.path() + QStringLiteral("/data")));
-    qputenv("XDG_CONFIG_DIRS", QFile::encodeName(root.path() + QStringLiteral("/etc")));
-    QDir::setCurrent(root.path());
+    useTemporaryFolders(root);
     QDir().mkpath(QStringLiteral("data"));
     QApplication application(argc, argv);
 

@@ -1,6 +1,12 @@
 #pragma once
 // Timing helpers for the benchmarks: medians of repeated runs, measured side by side in one process.
 
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QString>
+#include <QTemporaryDir>
+
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -17,4 +23,14 @@ inline double median(std::vector<double> values)
 {
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];
+}
+
+// Points the program's folders into a temporary folder and works from there, headless, so a benchmark never
+// touches the user's files.
+inline void useTemporaryFolders(const QTemporaryDir& root)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("XDG_DATA_HOME", QFile::encodeName(root.path() + QStringLiteral("/data")));
+    qputenv("XDG_CONFIG_DIRS", QFile::encodeName(root.path() + QStringLiteral("/etc")));
+    QDir::setCurrent(root.path());
 }

@@ -43,6 +43,14 @@ template <typename Visit> void forEachLine(const std::string& text, Visit visit)
     }
 }
 
+// The file of the scope and the text that starts a line of the key: "key=".
+void prepare(const char* key, int scope, char* path, char* search)
+{
+    getSettingsPath(path, scope);
+    strlcpy(search, key, SEARCH_TEXT_BYTES);
+    strlcat(search, "=", SEARCH_TEXT_BYTES);
+}
+
 } // namespace
 
 bool keyMatches(const char* line, const char* keyWithEquals)
@@ -83,10 +91,8 @@ int getSettingInt(const char* key, int defaultValue, int scope)
     if (std::strlen(key) > static_cast<std::size_t>(MAX_KEY_LENGTH))
         return defaultValue;
     char path[NARROW_PATH_BYTES] = {};
-    getSettingsPath(path, scope);
     char search[SEARCH_TEXT_BYTES] = {};
-    strlcpy(search, key, sizeof search);
-    strlcat(search, "=", sizeof search);
+    prepare(key, scope, path, search);
     const std::size_t searchLength = std::strlen(search);
 
     std::FILE* file = platform::openForReading(path);
@@ -132,10 +138,8 @@ int setSettingInt(const char* key, int value, int scope)
     if (std::strlen(key) > static_cast<std::size_t>(MAX_KEY_LENGTH))
         return SETTING_KEY_TOO_LONG;
     char path[NARROW_PATH_BYTES] = {};
-    getSettingsPath(path, scope);
     char search[SEARCH_TEXT_BYTES] = {};
-    strlcpy(search, key, sizeof search);
-    strlcat(search, "=", sizeof search);
+    prepare(key, scope, path, search);
     char number[16];
     std::snprintf(number, sizeof number, "%d", value);
     const std::string newLine = std::string(search) + number + "\n";
