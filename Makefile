@@ -59,7 +59,7 @@ default-dictionary: build
 	./build/tools/quillora-make-dictionary --output Default tools/default-words.txt
 
 format:
-	find app words dictionaries settings statistics update platform tests tools -name '*.cpp' -o -name '*.h' 2>/dev/null \
+	find app widgets text words dictionaries settings statistics update platform tests tools -name '*.cpp' -o -name '*.h' 2>/dev/null \
 		| xargs -r clang-format -i
 
 clean:

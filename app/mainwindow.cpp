@@ -1,10 +1,10 @@
 #include "mainwindow.h"
 
 #include "dictionaries/dlgdictionaries.h"
-#include "formatcount.h"
-#include "messagebox.h"
+#include "text/formatcount.h"
+#include "widgets/messagebox.h"
 #include "platform/platform.h"
-#include "resources.h"
+#include "widgets/resources.h"
 #include "settings/dlgsettings.h"
 #include "settings/dlgtips.h"
 #include "settings/settings.h"

@@ -1,7 +1,7 @@
 #pragma once
 // The application data folder and the dictionary list file, data.dat, with the built-in Default dictionary.
 
-#include "boundedstring.h"
+#include "text/boundedstring.h"
 
 #include <QString>
 

@@ -1,8 +1,8 @@
 #include "dlgdictionaries.h"
 
-#include "app/folderchooser.h"
-#include "app/messagebox.h"
-#include "app/resources.h"
+#include "widgets/folderchooser.h"
+#include "widgets/messagebox.h"
+#include "widgets/resources.h"
 #include "platform/platform.h"
 #include "ui_dlgdictionaries.h"
 

@@ -1,6 +1,6 @@
 #include "platform.h"
 
-#include "dictionaries/boundedstring.h"
+#include "text/boundedstring.h"
 
 #include <QByteArray>
 #include <QDir>

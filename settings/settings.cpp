@@ -1,6 +1,6 @@
 #include "settings.h"
 
-#include "dictionaries/boundedstring.h"
+#include "text/boundedstring.h"
 #include "platform/platform.h"
 
 #include <cerrno>

@@ -1,7 +1,7 @@
 #include "dlgstatistics.h"
 
-#include "app/resources.h"
-#include "app/savedialog.h"
+#include "widgets/resources.h"
+#include "widgets/savedialog.h"
 #include "platform/platform.h"
 #include "report.h"
 #include "reportslices.h"

@@ -1,6 +1,6 @@
 #include "report.h"
 
-#include "dictionaries/boundedstring.h"
+#include "text/boundedstring.h"
 #include "statisticsfile.h"
 
 #include <algorithm>

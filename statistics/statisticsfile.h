@@ -2,7 +2,7 @@
 // The statistics file of a finished test: its answers, its time-stamped name and the two text forms of that
 // time stamp.
 
-#include "dictionaries/boundedstring.h"
+#include "text/boundedstring.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #include "statisticslist.h"
 
-#include "dictionaries/boundedstring.h"
+#include "text/boundedstring.h"
 #include "platform/platform.h"
 
 #include <algorithm>

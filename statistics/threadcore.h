@@ -1,7 +1,7 @@
 #pragma once
 // The report builder: turns one stored test into its HTML report on a thread of its own.
 
-#include "dictionaries/boundedstring.h"
+#include "text/boundedstring.h"
 
 #include <QString>
 #include <QThread>

@@ -1,4 +1,4 @@
-#include "dictionaries/boundedstring.h"
+#include "text/boundedstring.h"
 
 #include <QtTest>
 

@@ -1,6 +1,6 @@
-#include "app/folderchooser.h"
+#include "widgets/folderchooser.h"
 #include "app/mainwindow.h"
-#include "app/messagebox.h"
+#include "widgets/messagebox.h"
 #include "dictionaries/dlgdictionaries.h"
 #include "platform/platform.h"
 

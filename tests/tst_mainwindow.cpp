@@ -1,4 +1,4 @@
-#include "app/formatcount.h"
+#include "text/formatcount.h"
 #include "app/mainwindow.h"
 
 #include "testenvironment.h"

@@ -1,4 +1,4 @@
-#include "app/savedialog.h"
+#include "widgets/savedialog.h"
 #include "statistics/dlgstatistics.h"
 #include "statistics/report.h"
 #include "statistics/threadcore.h"

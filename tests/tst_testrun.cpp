@@ -1,5 +1,5 @@
 #include "app/mainwindow.h"
-#include "app/messagebox.h"
+#include "widgets/messagebox.h"
 #include "statistics/dlgstatistics.h"
 
 #include "testenvironment.h"

@@ -1,6 +1,6 @@
 #include "updatecheck.h"
 
-#include "dictionaries/boundedstring.h"
+#include "text/boundedstring.h"
 #include "platform/platform.h"
 #include "settings/settings.h"
 #include "updateaddress.h"
