@@ -1,0 +1,310 @@
+#!/usr/bin/env python3
+"""Mutation check: how many deliberate faults in the program does the test suite catch?
+
+Each mutant is one small change to the program's sources (never to the tests): a comparison flipped, an
+off-by-one, a branch removed, a wrong constant, a swapped argument or a missed write. The script copies the
+tree to a scratch folder, builds it once, then for each mutant applies the change, rebuilds, runs CTest and
+puts the file back. A mutant is killed when some test fails; one that builds and passes every test survived.
+The working tree is never touched.
+
+    tools/mutate.py                 the working tree as it is, committed or not
+    tools/mutate.py --rev main      a commit instead
+    tools/mutate.py --only 3,17     some mutants (numbers from --list)
+    tools/mutate.py --list          the mutants, without running anything
+"""
+
+import argparse
+import os
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+# (file, kind, what the fault is, text as it stands, text with the fault). The text must occur exactly once.
+MUTANTS = [
+    # text/
+    ("text/boundedstring.cpp", "off-by-one", "wcsnlen16 looks one unit past its limit",
+     "while (n < max && s[n] != 0)", "while (n <= max && s[n] != 0)"),
+    ("text/boundedstring.cpp", "comparison", "wcsequal16 compares only up to the shorter text",
+     "while (*a != 0 && *a == *b) {", "while (*a != 0 && *b != 0) {"),
+    ("text/boundedstring.cpp", "missed write", "strlcpy leaves the copy unterminated",
+     "std::memmove(dst, src, n);\n        dst[n] = 0;", "std::memmove(dst, src, n);"),
+    ("text/boundedstring.cpp", "wrong constant", "wcslcat on a full buffer returns its size only",
+     "return size + wcslen16(src);", "return size;"),
+    ("text/formatcount.cpp", "wrong constant", "no space in five-digit counts",
+     "text.size() == 5", "text.size() == 6"),
+    # platform/
+    ("platform/platform.cpp", "off-by-one", "a decoded file name fills the terminator's unit",
+     "if (n + units > capacity - 1)", "if (n + units > capacity)"),
+    ("platform/platform.cpp", "comparison", "the machine folder takes a relative XDG_CONFIG_DIRS entry",
+     "if (dir.startsWith(QLatin1Char('/')))", "if (!dir.startsWith(QLatin1Char('/')))"),
+    ("platform/platform.cpp", "missed write", "an atomic replace is cancelled but reported as done",
+     "    return file.commit();", "    file.cancelWriting();\n    return true;"),
+    ("platform/platform.cpp", "branch removed", "a full first block counts as a failed download",
+     "const bool full = result == CURLE_WRITE_ERROR && download.received == capacity;",
+     "const bool full = false;"),
+    ("platform/platform.cpp", "wrong constant", "folders in a listing are taken for files",
+     "*isFolder = entry->d_type == DT_DIR;", "*isFolder = false;"),
+    # dictionaries/
+    ("dictionaries/dictionaries.cpp", "wrong constant", "the selected byte is read from the wrong offset",
+     "entry.selected = record[520] != 0 ? 1 : 0;", "entry.selected = record[521] != 0 ? 1 : 0;"),
+    ("dictionaries/dictionaries.cpp", "branch removed", "Default is added even when the list has it",
+     "if (!defaultFound) {", "if (true) {"),
+    ("dictionaries/dictionaries.cpp", "comparison", "the selected byte is written inverted",
+     "bytes.push_back(static_cast<char>(entry.selected != 0 ? 1 : 0));",
+     "bytes.push_back(static_cast<char>(entry.selected != 0 ? 0 : 1));"),
+    ("dictionaries/dictionaries.cpp", "off-by-one", "a dictionary's name keeps its leading separator",
+     "folder.mid(last + 1);", "folder.mid(last);"),
+    ("dictionaries/dictionaries.cpp", "missed write", "the product folder is never created",
+     "wcslcat(buffer, u\"Quillora\", size);\n    if (create)\n        platform::makeFolder(buffer);",
+     "wcslcat(buffer, u\"Quillora\", size);"),
+    ("dictionaries/dlgdictionaries.cpp", "wrong constant", "a folder just added starts unticked",
+     "record.selected = 1;", "record.selected = 0;"),
+    ("dictionaries/dlgdictionaries.cpp", "branch removed", "the current Default can be deleted",
+     "if (wcsequal16(dictionaries[static_cast<std::size_t>(row)].path, defaultPath)) {", "if (false) {"),
+    ("dictionaries/dlgdictionaries.cpp", "missed write", "closing the window does not store the list",
+     "    writeDictionaries(dictionaries);\n    emit dictionaryChanged", "    emit dictionaryChanged"),
+    ("dictionaries/dlgdictionaries.cpp", "missed write", "a missing folder keeps its tick",
+     "item->setCheckState(Qt::Unchecked);\n", ""),
+    # words/
+    ("words/wordpool.cpp", "branch removed", "a folder named like a recording joins the pool",
+     "if (isFolder || isDotEntry(name, length)", "if (isDotEntry(name, length)"),
+    ("words/wordpool.cpp", "off-by-one", "an over-long file name is cut one unit too late",
+     "const int room = PATH_UNITS - 1 - prefixLength;", "const int room = PATH_UNITS - prefixLength;"),
+    ("words/wordpool.cpp", "branch removed", "the pool grows past its cap",
+     "if (pool->size() == MAX_POOL_WORDS)\n                return;", ""),
+    ("words/wordpool.cpp", "wrong constant", "upper-case extensions count as recordings",
+     "(e[0] == u'w' && e[1] == u'a' && e[2] == u'v')", "((e[0] | 0x20) == u'w' && e[1] == u'a' && e[2] == u'v')"),
+    ("words/wordpool.cpp", "off-by-one", "the word keeps the separator before it",
+     "text.lastIndexOf(QChar(platform::SEPARATOR)) + 1;", "text.lastIndexOf(QChar(platform::SEPARATOR));"),
+    ("words/wordselection.cpp", "comparison", "a review comes one word late",
+     "if (currentNumber - *lastReviewAt <= reviewGap(", "if (currentNumber - *lastReviewAt < reviewGap("),
+    ("words/wordselection.cpp", "wrong constant", "a wrong answer costs two points",
+     "word->score -= 1;", "word->score -= 2;"),
+    ("words/wordselection.cpp", "wrong constant", "the review gap of a 300-word test on a small pool",
+     "return large ? 10 : 7;", "return large ? 10 : 8;"),
+    ("words/wordselection.cpp", "off-by-one", "the most recent weak word is not held back among two",
+     "if (candidates.size() >= 2) {", "if (candidates.size() >= 3) {"),
+    ("words/wordselection.cpp", "swapped argument", "the index counts a word leaving the least-asked level up",
+     "markAtMinimum(index, -1);", "markAtMinimum(index, +1);"),
+    ("words/wordselection.cpp", "comparison", "a pool of exactly 30 words counts as small",
+     "const bool large = poolSize >= 30;", "const bool large = poolSize > 30;"),
+    # settings/
+    ("settings/settings.cpp", "branch removed", "a key matches a longer key that starts like it",
+     "if (static_cast<std::size_t>(lineEquals - line) != length)\n        return false;", ""),
+    ("settings/settings.cpp", "wrong constant", "the smallest int no longer reads back",
+     "constexpr int MAX_VALUE_CHARS = 11;", "constexpr int MAX_VALUE_CHARS = 10;"),
+    ("settings/settings.cpp", "branch removed", "a CR LF line's value keeps its CR",
+     "if (!value.empty() && value.back() == '\\r')\n            value.pop_back();", ""),
+    ("settings/settings.cpp", "missed write", "a new key is joined to an unterminated last line",
+     "if (!result.empty() && result.back() != '\\n')\n            result += '\\n';", ""),
+    ("settings/settings.cpp", "branch removed", "the last line of a key wins instead of the first",
+     "if (found || line.compare(0, searchLength, search) != 0)", "if (line.compare(0, searchLength, search) != 0)"),
+    ("settings/dlgsettings.cpp", "swapped argument", "the update box is stored in the user's scope",
+     "setSettingInt(\"update\", ui->chbUpdates->isChecked() ? 1 : 0, SCOPE_MACHINE);",
+     "setSettingInt(\"update\", ui->chbUpdates->isChecked() ? 1 : 0, SCOPE_USER);"),
+    ("settings/dlgsettings.cpp", "missed write", "OK forgets the test length",
+     "    setSettingInt(\"test_number\", testNumber, SCOPE_USER);\n", ""),
+    ("settings/dlgtips.cpp", "swapped argument", "the Tips window is placed by the wrong height",
+     "(mainWindow.height() - tips.height()) / 2", "(mainWindow.height() - tips.width()) / 2"),
+    ("settings/dlgtips.cpp", "comparison", "Do not show again stores the opposite",
+     "isChecked() ? 0 : 1, SCOPE_USER);", "isChecked() ? 1 : 0, SCOPE_USER);"),
+    # statistics/
+    ("statistics/statisticsfile.cpp", "off-by-one", "the month in a test's time stamp",
+     "twoDigits(local.tm_mon + 1)", "twoDigits(local.tm_mon)"),
+    ("statistics/statisticsfile.cpp", "wrong constant", "answer records are written a byte short",
+     "bytes.append(3, '\\0');", "bytes.append(2, '\\0');"),
+    ("statistics/statisticsfile.cpp", "branch removed", "a damaged count is trusted over the file's length",
+     "m_whole = whole < static_cast<long>(m_count) ? static_cast<std::uint32_t>(whole) : m_count;",
+     "m_whole = m_count;"),
+    ("statistics/statisticsfile.cpp", "wrong constant", "the correct byte is read from the wrong offset",
+     "answer->correct = record[524];", "answer->correct = record[525];"),
+    ("statistics/statisticslist.cpp", "comparison", "longer names ending in .dat are listed",
+     "|| length != 27)", "|| length < 27)"),
+    ("statistics/statisticslist.cpp", "comparison", "stored tests are listed oldest first",
+     "return x.fields[i] > y.fields[i];", "return x.fields[i] < y.fields[i];"),
+    ("statistics/statisticslist.cpp", "swapped argument", "the day outweighs the year",
+     "moment.fields[2 - i] = number(parts[i]);", "moment.fields[i] = number(parts[i]);"),
+    ("statistics/report.cpp", "branch removed", "the success rate is not capped at 100",
+     "const std::uint32_t shown = correct < count ? correct : count;", "const std::uint32_t shown = correct;"),
+    ("statistics/report.cpp", "comparison", "the Wrong filter shows the correct answers",
+     "case FILTER_WRONG:\n        return !correct;", "case FILTER_WRONG:\n        return correct;"),
+    ("statistics/report.cpp", "comparison", "the export marks swapped",
+     "if (correct)\n                document.append(u\"</td><td class=\\\"c\\\">\");",
+     "if (!correct)\n                document.append(u\"</td><td class=\\\"c\\\">\");"),
+    ("statistics/reportslices.cpp", "off-by-one", "each slice after the first skips a row",
+     "m_taken = std::min(m_taken + std::max(rows, 1), rowCount());",
+     "m_taken = std::min(m_taken + std::max(rows, 1) + 1, rowCount());"),
+    ("statistics/threadcore.cpp", "missed write", "the export form is never asked for",
+     "    exportMode = on;", "    exportMode = false;"),
+    ("statistics/dlgstatistics.cpp", "swapped argument", "the two filter boxes act for each other",
+     ": correct        ? FILTER_CORRECT\n                                 : wrong          ? FILTER_WRONG",
+     ": correct        ? FILTER_WRONG\n                                 : wrong          ? FILTER_CORRECT"),
+    ("statistics/dlgstatistics.cpp", "missed write", "Delete leaves the stored test on disk",
+     "    platform::deleteFile(path);\n", ""),
+    ("statistics/dlgstatistics.cpp", "missed write", "an export is never committed",
+     "            file.commit();", "            file.cancelWriting();"),
+    # update/
+    ("update/updatecheck.cpp", "wrong constant", "the 400-year leap rule",
+     "+ y / 400 +", "+ y / 40 +"),
+    ("update/updatecheck.cpp", "comparison", "the once-a-day rule inverted",
+     "if (getSettingInt(\"date\", 0, SCOPE_MACHINE) == today() && !force)",
+     "if (getSettingInt(\"date\", 0, SCOPE_MACHINE) != today() && !force)"),
+    ("update/updatecheck.cpp", "missed write", "the day of the check is not stored",
+     "    setSettingInt(\"date\", today(), SCOPE_MACHINE);\n", ""),
+    ("update/updatecheck.cpp", "off-by-one", "a value that fills the buffer overruns its terminator",
+     "if (valueLength + 1 <= outSize) {", "if (valueLength <= outSize) {"),
+    ("update/updatecheck.cpp", "comparison", "new_version 2 counts as a new version",
+     "== 1 ? UPDATE_AVAILABLE : UPDATE_NONE;", ">= 1 ? UPDATE_AVAILABLE : UPDATE_NONE;"),
+    ("update/dlgupdate.cpp", "missed write", "Yes does not tell the main window to close",
+     "    close();\n    emit downloadUpdate();", "    close();"),
+    ("update/dlgupdate.cpp", "comparison", "the up-to-date and unavailable texts swapped",
+     "ui->lblLabel->setText(mode == UPDATE_NONE", "ui->lblLabel->setText(mode != UPDATE_NONE"),
+    # app/
+    ("app/mainwindow.cpp", "branch removed", "a stored test length of 0 is not raised to 1",
+     "if (length < MIN_TEST_LENGTH)\n        return MIN_TEST_LENGTH;", ""),
+    ("app/mainwindow.cpp", "comparison", "the right letters are shown red",
+     "typed.at(i) == expected.at(i))", "typed.at(i) != expected.at(i))"),
+    ("app/mainwindow.cpp", "wrong constant", "answers are judged with case",
+     "Qt::CaseInsensitive", "Qt::CaseSensitive"),
+    ("app/mainwindow.cpp", "missed write", "a finished test is not stored",
+     "        writeStatistics(answers, correctCount);\n", ""),
+    ("app/mainwindow.cpp", "branch removed", "Enter on an empty answer is judged",
+     "if (ui->leInput->text().isEmpty())\n        return;", ""),
+    ("app/mainwindow.cpp", "missed write", "Again stays off after the word has played",
+     "        ui->btnAgain->setEnabled(true);\n", ""),
+    ("app/mainwindow.cpp", "comparison", "a hand-written tip=2 shows the Tips window",
+     "} else if (getSettingInt(\"tip\", 1, SCOPE_USER) == 1) {",
+     "} else if (getSettingInt(\"tip\", 1, SCOPE_USER) != 0) {"),
+    ("app/mainwindow.cpp", "missed write", "a new test length from Settings is not taken",
+     "    testLength = static_cast<std::uint32_t>(_test_number);\n", ""),
+    # widgets/
+    ("widgets/messagebox.cpp", "missed write", "a message is lost instead of shown",
+     "        collected << text;\n", ""),
+    ("widgets/folderchooser.cpp", "missed write", "a chosen folder is offered again",
+     "        nextFolder.reset();\n", ""),
+    # tools/
+    ("tools/dictionarybuilder.cpp", "branch removed", "'..' is taken for a word",
+     "if (word == QLatin1String(\".\") || word == QLatin1String(\"..\"))",
+     "if (word == QLatin1String(\".\"))"),
+    ("tools/dictionarybuilder.cpp", "missed write", "the finished recording is removed with its temporary",
+     "    temporary.setAutoRemove(false);\n", ""),
+    ("tools/dictionarybuilder.cpp", "comparison", "--force replaces the user's own recordings",
+     "!(options.force && existing.endsWith(RECORDING_SUFFIX))", "!options.force"),
+]
+
+
+def run(command, cwd, log, timeout=None):
+    with open(log, "w") as out:
+        try:
+            return subprocess.run(command, cwd=cwd, stdout=out, stderr=subprocess.STDOUT, timeout=timeout).returncode
+        except subprocess.TimeoutExpired:
+            return -1
+
+
+def copy_tree(source, scratch, rev):
+    if rev:
+        archive = subprocess.run(["git", "-C", source, "archive", rev], stdout=subprocess.PIPE, check=True)
+        subprocess.run(["tar", "-x", "-C", scratch], input=archive.stdout, check=True)
+        return
+    listed = subprocess.run(["git", "-C", source, "ls-files", "-z", "--cached", "--others", "--exclude-standard"],
+                            stdout=subprocess.PIPE, check=True).stdout.decode().split("\0")
+    for name in filter(None, listed):
+        if not os.path.exists(os.path.join(source, name)):
+            continue
+        os.makedirs(os.path.join(scratch, os.path.dirname(name)), exist_ok=True)
+        shutil.copy2(os.path.join(source, name), os.path.join(scratch, name))
+
+
+def failed_tests(log):
+    with open(log, errors="replace") as f:
+        text = f.read()
+    names = re.findall(r"Test +#\d+: (\S+) \.+\**\s*(?:Failed|Subprocess|Timeout|Exception)", text)
+    return ",".join(sorted(set(names))) or "?"
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--rev", help="test this commit instead of the working tree")
+    parser.add_argument("--only", help="comma-separated mutant numbers")
+    parser.add_argument("--list", action="store_true", help="list the mutants and stop")
+    parser.add_argument("--jobs", type=int, default=2)
+    parser.add_argument("--keep", action="store_true", help="keep the scratch folder")
+    args = parser.parse_args()
+
+    chosen = range(1, len(MUTANTS) + 1)
+    if args.only:
+        chosen = [int(n) for n in args.only.split(",")]
+    if args.list:
+        for n in chosen:
+            path, kind, what = MUTANTS[n - 1][:3]
+            print(f"{n:3} {path:34} {kind:16} {what}")
+        return 0
+
+    source = subprocess.run(["git", "rev-parse", "--show-toplevel"], cwd=os.path.dirname(os.path.abspath(__file__)),
+                            stdout=subprocess.PIPE, check=True).stdout.decode().strip()
+    scratch = tempfile.mkdtemp(prefix="quillora-mutate-")
+    build = os.path.join(scratch, "build")
+    logs = os.path.join(scratch, "logs")
+    os.makedirs(logs)
+    print(f"scratch copy: {scratch}", flush=True)
+    try:
+        copy_tree(source, scratch, args.rev)
+        jobs = f"-j{args.jobs}"
+        if (run(["cmake", "-S", scratch, "-B", build, "-DCMAKE_BUILD_TYPE=RelWithDebInfo"], scratch,
+                os.path.join(logs, "configure.log")) != 0
+                or run(["cmake", "--build", build, jobs], scratch, os.path.join(logs, "build.log")) != 0):
+            print(f"the unmutated tree does not build; see {logs}")
+            return 2
+        ctest = ["ctest", "--test-dir", build, jobs, "--timeout", "180", "--output-on-failure"]
+        if run(ctest, scratch, os.path.join(logs, "baseline.log")) != 0:
+            print(f"the unmutated tree fails its tests; see {logs}/baseline.log")
+            return 2
+
+        results = []
+        for n in chosen:
+            path, kind, what, before, after = MUTANTS[n - 1]
+            file = os.path.join(scratch, path)
+            with open(file) as f:
+                original = f.read()
+            started = time.time()
+            if original.count(before) != 1:
+                status, detail = "stale", f"the text occurs {original.count(before)} times"
+            else:
+                with open(file, "w") as f:
+                    f.write(original.replace(before, after))
+                log = os.path.join(logs, f"mutant{n}.log")
+                if run(["cmake", "--build", build, jobs], scratch, log) != 0:
+                    status, detail = "no build", ""
+                elif run(ctest + ["--stop-on-failure"], scratch, log, timeout=900) != 0:
+                    status, detail = "killed", failed_tests(log)
+                else:
+                    status, detail = "SURVIVED", ""
+                with open(file, "w") as f:
+                    f.write(original)
+            results.append((n, path, kind, what, status, detail))
+            print(f"{n:3} {status:8} {path:34} {what}  {detail}  ({time.time() - started:.0f} s)", flush=True)
+
+        ran = [r for r in results if r[4] in ("killed", "SURVIVED")]
+        killed = sum(1 for r in ran if r[4] == "killed")
+        print()
+        print("| # | file | kind | fault | result | caught by |")
+        print("|---|---|---|---|---|---|")
+        for n, path, kind, what, status, detail in results:
+            print(f"| {n} | {path} | {kind} | {what} | {status} | {detail} |")
+        print()
+        share = 100.0 * killed / len(ran) if ran else 0.0
+        print(f"{killed} of {len(ran)} mutants killed ({share:.1f} %), "
+              f"{len(ran) - killed} survived, {len(results) - len(ran)} not run")
+        return 0
+    finally:
+        if args.keep:
+            print(f"kept {scratch}")
+        else:
+            shutil.rmtree(scratch, ignore_errors=True)
+
+
+if __name__ == "__main__":
+    sys.exit(main())
