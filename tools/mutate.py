@@ -258,9 +258,13 @@ def main():
                 or run(["cmake", "--build", build, jobs], scratch, os.path.join(logs, "build.log")) != 0):
             print(f"the unmutated tree does not build; see {logs}")
             return 2
-        ctest = ["ctest", "--test-dir", build, jobs, "--timeout", "180", "--output-on-failure"]
-        if run(ctest, scratch, os.path.join(logs, "baseline.log")) != 0:
-            print(f"the unmutated tree fails its tests; see {logs}/baseline.log")
+        # A test that fails once on a loaded machine gets a second run, so only a steady failure kills.
+        ctest = ["ctest", "--test-dir", build, jobs, "--timeout", "180", "--output-on-failure",
+                 "--repeat", "until-pass:2"]
+        baseline = os.path.join(logs, "baseline.log")
+        if run(ctest, scratch, baseline) != 0:
+            print(f"the unmutated tree fails {failed_tests(baseline)}; see {baseline}")
+            args.keep = True
             return 2
 
         results = []
