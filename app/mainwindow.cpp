@@ -13,6 +13,7 @@
 #include "update/dlgabout.h"
 #include "update/dlgupdate.h"
 #include "update/updatecheck.h"
+#include "update/updaterequest.h"
 
 #include <algorithm>
 #include <cstring>
@@ -21,6 +22,7 @@
 #include <QIcon>
 #include <QMediaContent>
 #include <QResizeEvent>
+#include <QTimer>
 #include <QUrl>
 
 std::uint32_t clampTestLength(int stored)
@@ -46,6 +48,9 @@ QString markAnswer(const QString& expected, const QString& typed)
 }
 
 namespace {
+
+// The longest the Tips window waits for the automatic update check at start-up.
+constexpr int TIPS_DELAY_MS = 2000;
 
 // Every window opens the same way: modal to the main window, gone when closed, and without waiting for it.
 template <typename Dialog> Dialog* showModal(Dialog* dialog)
@@ -79,13 +84,56 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(new Ui_MainWin
 
     readDictionaries(dictionaries);
 
-    // A newer version is news enough for one start: the tips wait.
-    if (checkForUpdate(false) == UPDATE_AVAILABLE) {
-        openUpdateDialog(UPDATE_AVAILABLE);
-    } else if (getSettingInt("tip", 1, SCOPE_USER) == 1) {
-        // Exactly 1: a hand-written tip=2, which the Settings window shows as on, still keeps the tips away.
-        tipsDialog = showModal(new dlgTips(this));
+    // The check runs beside the window, which opens at once. A newer version is news enough for one start, so
+    // the tips wait for the answer, but not for long.
+    updateRequest = new UpdateRequest(this);
+    connect(updateRequest, &UpdateRequest::finished, this, &MainWindow::on_updateChecked);
+    tipsDelay = new QTimer(this);
+    tipsDelay->setSingleShot(true);
+    connect(tipsDelay, &QTimer::timeout, this, &MainWindow::showTips);
+    if (updateRequest->start(false))
+        tipsDelay->start(TIPS_DELAY_MS);
+    else
+        showTips();
+}
+
+void MainWindow::showTips()
+{
+    tipsDelay->stop();
+    // Exactly 1: a hand-written tip=2, which the Settings window shows as on, still keeps the tips away.
+    if (getSettingInt("tip", 1, SCOPE_USER) != 1)
+        return;
+    tipsDialog = showModal(new dlgTips(this));
+    connect(tipsDialog, &QObject::destroyed, this, [this] {
+        tipsDialog = nullptr;
+        showPendingUpdate();
+    });
+}
+
+void MainWindow::on_updateChecked(int result)
+{
+    const bool requested = updateRequested;
+    updateRequested = false;
+    if (requested || result == UPDATE_AVAILABLE)
+        pendingUpdate = result;
+    if (tipsDelay->isActive()) {
+        if (result == UPDATE_AVAILABLE)
+            tipsDelay->stop(); // no tips this start
+        else
+            showTips();
     }
+    if (otherActionsEnabled)
+        ui->acUpdate->setEnabled(true);
+    showPendingUpdate();
+}
+
+// The Update window never shares the screen with the Tips window and never interrupts a test.
+void MainWindow::showPendingUpdate()
+{
+    if (pendingUpdate == 0 || tipsDialog != nullptr || !otherActionsEnabled)
+        return;
+    openUpdateDialog(pendingUpdate);
+    pendingUpdate = 0;
 }
 
 MainWindow::~MainWindow()
@@ -95,9 +143,13 @@ MainWindow::~MainWindow()
 
 void MainWindow::setOtherActionsEnabled(bool enabled)
 {
-    for (QAction* action :
-         {ui->acDictionaries, ui->acStatistics, ui->acSettings, ui->acHelp, ui->acUpdate, ui->acAbout})
+    otherActionsEnabled = enabled;
+    for (QAction* action : {ui->acDictionaries, ui->acStatistics, ui->acSettings, ui->acHelp, ui->acAbout})
         action->setEnabled(enabled);
+    // A requested check keeps the Update button off until its answer is shown.
+    ui->acUpdate->setEnabled(enabled && !updateRequested);
+    if (enabled)
+        showPendingUpdate();
 }
 
 void MainWindow::playCurrentWord()
@@ -311,7 +363,10 @@ void MainWindow::openUpdateDialog(int result)
 
 void MainWindow::on_acUpdate_triggered()
 {
-    openUpdateDialog(checkForUpdate(true));
+    // A check already running, the automatic one, is taken over: its answer is shown.
+    updateRequested = true;
+    ui->acUpdate->setEnabled(false);
+    updateRequest->start(true);
 }
 
 void MainWindow::on_downloadUpdate()

@@ -21,6 +21,8 @@ class dlgDictionaries;
 class dlgUpdate;
 class dlgStatistics;
 class dlgTips;
+class QTimer;
+class UpdateRequest;
 
 // Words per test, as the window accepts them.
 constexpr std::uint32_t MIN_TEST_LENGTH = 1;
@@ -59,9 +61,12 @@ private slots:
     void on_DictionaryChanged(std::vector<__dictionary>* lst);
     void on_SettingsChanged(int _test_number);
     void on_btnAgain_clicked();
+    void on_updateChecked(int result);
 
 private:
     void openUpdateDialog(int result);
+    void showTips();
+    void showPendingUpdate();
 
     enum TestState { Running = 0, Idle = 2 };
 
@@ -87,6 +92,15 @@ private:
     std::vector<__answer> answers;
     // The pool's counters in a form that draws without reading every word; kept in step with wordPool.
     WordPoolIndex wordIndex;
+    bool otherActionsEnabled = true;
+
+    UpdateRequest* updateRequest = nullptr;
+    // The user asked with the Update button: the answer is shown whatever it is.
+    bool updateRequested = false;
+    // An answer to show once nothing else is in the way (the Tips window, a running test); 0 when none.
+    int pendingUpdate = 0;
+    // Holds the Tips window back while the automatic check may still bring news of a newer version.
+    QTimer* tipsDelay = nullptr;
 
     void nextWord();
     void checkAnswer();

@@ -31,6 +31,7 @@ inline void useTemporaryFolders(const QTemporaryDir& root)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("XDG_DATA_HOME", QFile::encodeName(root.path() + QStringLiteral("/data")));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(root.path() + QStringLiteral("/config")));
     qputenv("XDG_CONFIG_DIRS", QFile::encodeName(root.path() + QStringLiteral("/etc")));
     QDir::setCurrent(root.path());
 }

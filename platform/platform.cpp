@@ -157,20 +157,27 @@ int localDataFolder(char16_t* buffer, int capacity)
     return copyFolder(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation), buffer, capacity);
 }
 
-int machineDataFolder(char16_t* buffer, int capacity)
+int userConfigFolder(char16_t* buffer, int capacity)
 {
-    // The first of the system-wide configuration folders, where Qt itself keeps system-wide settings.
-    const QString dirs = qEnvironmentVariable("XDG_CONFIG_DIRS");
-    for (const QString& dir : dirs.split(QLatin1Char(':'), Qt::SkipEmptyParts)) {
+    return copyFolder(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation), buffer, capacity);
+}
+
+int systemConfigFolder(int index, char16_t* buffer, int capacity)
+{
+    // Relative entries are ignored, as the XDG rules say; with none left the machine's folder is /etc/xdg.
+    QStringList folders;
+    for (const QString& dir : qEnvironmentVariable("XDG_CONFIG_DIRS").split(QLatin1Char(':'), Qt::SkipEmptyParts)) {
         if (dir.startsWith(QLatin1Char('/')))
-            return copyFolder(dir, buffer, capacity);
+            folders << dir;
     }
-    return copyFolder(QStringLiteral("/etc/xdg"), buffer, capacity);
+    if (folders.isEmpty())
+        folders << QStringLiteral("/etc/xdg");
+    return copyFolder(index >= 0 && index < folders.size() ? folders.at(index) : QString(), buffer, capacity);
 }
 
 void makeFolder(const char16_t* path)
 {
-    ::mkdir(encodedPath(path).constData(), 0777);
+    QDir().mkpath(fromPath(path));
 }
 
 void currentFolder(char16_t* buffer, int capacity)
@@ -210,6 +217,8 @@ bool replaceFile(const char* utf8Path, const char* data, std::size_t size)
     if (utf8Path[0] == 0)
         return false;
     QSaveFile file(QFile::decodeName(utf8Path));
+    // A shared file an administrator opened up for writing may stand in a folder its users cannot write.
+    file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly))
         return false;
     if (file.write(data, static_cast<qint64>(size)) != static_cast<qint64>(size)) {
@@ -321,14 +330,19 @@ std::size_t keepFirstBlock(char* data, std::size_t size, std::size_t count, void
 
 } // namespace
 
-bool httpGetFirstBlock(const char16_t* address, char* buffer, std::size_t capacity, std::size_t* received)
+bool httpGetFirstBlock(const char16_t* address, char* buffer, std::size_t capacity, std::size_t* received,
+                       const std::atomic<bool>* cancel)
 {
     static std::once_flag initialised;
     std::call_once(initialised, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
     *received = 0;
     CURL* handle = curl_easy_init();
-    if (handle == nullptr)
+    CURLM* multi = curl_multi_init();
+    if (handle == nullptr || multi == nullptr) {
+        curl_easy_cleanup(handle);
+        curl_multi_cleanup(multi);
         return false;
+    }
     const QByteArray url = QString::fromUtf16(address).toUtf8();
     Download download{buffer, capacity, 0};
     curl_easy_setopt(handle, CURLOPT_URL, url.constData());
@@ -341,8 +355,27 @@ bool httpGetFirstBlock(const char16_t* address, char* buffer, std::size_t capaci
     curl_easy_setopt(handle, CURLOPT_LOW_SPEED_TIME, 60L);
     curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, keepFirstBlock);
     curl_easy_setopt(handle, CURLOPT_WRITEDATA, &download);
-    const CURLcode result = curl_easy_perform(handle);
+    curl_multi_add_handle(multi, handle);
+
+    // The transfer runs in short waits, so that a cancel is seen at once rather than after the server's silence.
+    CURLcode result = CURLE_ABORTED_BY_CALLBACK;
+    int running = 1;
+    while (running > 0) {
+        if (cancel != nullptr && cancel->load())
+            break;
+        if (curl_multi_perform(multi, &running) != CURLM_OK)
+            break;
+        if (running > 0 && curl_multi_poll(multi, nullptr, 0, 100, nullptr) != CURLM_OK)
+            break;
+    }
+    int left = 0;
+    while (CURLMsg* message = curl_multi_info_read(multi, &left)) {
+        if (message->msg == CURLMSG_DONE)
+            result = message->data.result;
+    }
+    curl_multi_remove_handle(multi, handle);
     curl_easy_cleanup(handle);
+    curl_multi_cleanup(multi);
     const bool full = result == CURLE_WRITE_ERROR && download.received == capacity;
     if (result != CURLE_OK && !full)
         return false;

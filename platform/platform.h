@@ -1,6 +1,7 @@
 #pragma once
 // The program's only door to the operating system: folders, files, the clock and the working directory.
 
+#include <atomic>
 #include <cstddef>
 #include <cstdio>
 #include <ctime>
@@ -14,10 +15,14 @@ constexpr char16_t SEPARATOR = u'/';
 // The per-user folder for application data, without a trailing separator. Returns 0 on success; on failure the
 // buffer holds the empty text.
 int localDataFolder(char16_t* buffer, int capacity);
-// The machine-wide folder for application data, without a trailing separator. Returns 0 on success.
-int machineDataFolder(char16_t* buffer, int capacity);
+// The user's own configuration folder ($XDG_CONFIG_HOME, else ~/.config), without a trailing separator. Returns 0
+// on success; on failure the buffer holds the empty text.
+int userConfigFolder(char16_t* buffer, int capacity);
+// The index-th of the machine's configuration folders, most important first ($XDG_CONFIG_DIRS, else /etc/xdg).
+// Returns 0 on success; nonzero, with the empty text, once index is past the last.
+int systemConfigFolder(int index, char16_t* buffer, int capacity);
 
-// Creates one folder; an existing folder or a failure is not reported.
+// Creates a folder and any of its parents that are missing; an existing folder or a failure is not reported.
 void makeFolder(const char16_t* path);
 // The current working directory without a trailing separator, cut to the capacity; empty when it cannot be had.
 void currentFolder(char16_t* buffer, int capacity);
@@ -27,7 +32,8 @@ bool pathExists(const char16_t* path);
 // Opens a file for raw reading; null when it cannot be opened. The caller closes it with fclose.
 std::FILE* openForReading(const char16_t* path);
 std::FILE* openForReading(const char* utf8Path);
-// Replaces the file with the given bytes, whole or not at all: the old file stays if anything fails.
+// Replaces the file with the given bytes, whole or not at all: the old file stays if anything fails. Where the
+// folder takes no new file but the file itself is writable, the file is written in place instead.
 bool replaceFile(const char16_t* path, const char* data, std::size_t size);
 bool replaceFile(const char* utf8Path, const char* data, std::size_t size);
 // Removes a file; true when it is gone.
@@ -76,8 +82,9 @@ void setDocumentOpener(Opener opener);
 void setFolderOpener(Opener opener);
 
 // One HTTP GET of the address, reading at most capacity bytes of the body, whatever the status. False when the
-// connection or the read fails. Blocks the calling thread; a server that never answers gives up after about a
-// minute.
-bool httpGetFirstBlock(const char16_t* address, char* buffer, std::size_t capacity, std::size_t* received);
+// connection or the read fails, or when cancel (if given) turns true, which ends the transfer within about 100 ms.
+// Blocks the calling thread; a server that never answers gives up after about a minute.
+bool httpGetFirstBlock(const char16_t* address, char* buffer, std::size_t capacity, std::size_t* received,
+                       const std::atomic<bool>* cancel = nullptr);
 
 } // namespace platform

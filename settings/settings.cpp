@@ -65,47 +65,36 @@ bool keyMatches(const char* line, const char* keyWithEquals)
     return std::strncmp(line, keyWithEquals, length) == 0;
 }
 
-int getSettingsPath(char* path, int scope)
+namespace {
+
+// Appends Brindlecot/Quillora/settings.conf to a folder and narrows the result; create makes the two folders.
+void settingsFileIn(char16_t* folder, char* path, bool create)
 {
-    if (scope != SCOPE_USER && scope != SCOPE_MACHINE)
-        return 0;
-    char16_t folder[PATH_UNITS] = {};
-    const int status = scope == SCOPE_USER ? platform::localDataFolder(folder, PATH_UNITS)
-                                           : platform::machineDataFolder(folder, PATH_UNITS);
-    if (status != 0)
-        return status;
-    wcslcat(folder, SEPARATOR_TEXT, PATH_UNITS);
-    wcslcat(folder, u"Brindlecot", PATH_UNITS);
-    platform::makeFolder(folder);
-    wcslcat(folder, SEPARATOR_TEXT, PATH_UNITS);
-    wcslcat(folder, u"Quillora", PATH_UNITS);
-    platform::makeFolder(folder);
+    for (const char16_t* part : {u"Brindlecot", u"Quillora"}) {
+        wcslcat(folder, SEPARATOR_TEXT, PATH_UNITS);
+        wcslcat(folder, part, PATH_UNITS);
+    }
+    if (create)
+        platform::makeFolder(folder);
     wcslcat(folder, SEPARATOR_TEXT, PATH_UNITS);
     wcslcat(folder, u"settings.conf", PATH_UNITS);
     platform::narrowPath(folder, path, NARROW_PATH_BYTES);
-    return 0;
 }
 
-int getSettingInt(const char* key, int defaultValue, int scope)
+// Looks for the first line of the key in one file. False when the file cannot be read or has no such line;
+// otherwise value holds at most MAX_VALUE_CHARS characters after the "=", without the line end.
+bool findValue(const char* path, const char* search, std::string& value)
 {
-    if (std::strlen(key) > static_cast<std::size_t>(MAX_KEY_LENGTH))
-        return defaultValue;
-    char path[NARROW_PATH_BYTES] = {};
-    char search[SEARCH_TEXT_BYTES] = {};
-    prepare(key, scope, path, search);
-    const std::size_t searchLength = std::strlen(search);
-
     std::FILE* file = platform::openForReading(path);
     if (file == nullptr)
-        return defaultValue;
+        return false;
     std::string text;
     const bool whole = readWholeFile(file, text);
     std::fclose(file);
     if (!whole)
-        return defaultValue;
+        return false;
 
-    // The first line that begins with key= decides.
-    std::string value;
+    const std::size_t searchLength = std::strlen(search);
     bool found = false;
     forEachLine(text, [&](const std::string& line) {
         if (found || line.compare(0, searchLength, search) != 0)
@@ -118,6 +107,46 @@ int getSettingInt(const char* key, int defaultValue, int scope)
         if (!value.empty() && value.back() == '\r')
             value.pop_back();
     });
+    return found;
+}
+
+} // namespace
+
+int getSettingsPath(char* path, int scope)
+{
+    if (scope != SCOPE_USER && scope != SCOPE_MACHINE)
+        return 0;
+    // The machine-wide keys a user changes are the user's own: they go to the user's configuration folder and
+    // win over the machine's.
+    char16_t folder[PATH_UNITS] = {};
+    const int status = scope == SCOPE_USER ? platform::localDataFolder(folder, PATH_UNITS)
+                                           : platform::userConfigFolder(folder, PATH_UNITS);
+    if (status != 0)
+        return status;
+    settingsFileIn(folder, path, true);
+    return 0;
+}
+
+int getSettingInt(const char* key, int defaultValue, int scope)
+{
+    if (std::strlen(key) > static_cast<std::size_t>(MAX_KEY_LENGTH))
+        return defaultValue;
+    char path[NARROW_PATH_BYTES] = {};
+    char search[SEARCH_TEXT_BYTES] = {};
+    prepare(key, scope, path, search);
+
+    // The first file that has the key decides: the scope's own, then for the machine scope each of the machine's
+    // configuration folders in turn.
+    std::string value;
+    bool found = findValue(path, search, value);
+    for (int index = 0; !found && scope == SCOPE_MACHINE; ++index) {
+        char16_t folder[PATH_UNITS] = {};
+        if (platform::systemConfigFolder(index, folder, PATH_UNITS) != 0)
+            break;
+        char systemPath[NARROW_PATH_BYTES] = {};
+        settingsFileIn(folder, systemPath, false);
+        found = findValue(systemPath, search, value);
+    }
     if (!found || value.empty())
         return defaultValue;
 

@@ -156,6 +156,8 @@ void dlgStatistics::on_threadCoreFinished(QString html)
     if (exportToFile) {
         // Written whole or not at all: a failed export leaves an earlier file as it was.
         QSaveFile file(exportPath);
+        // Over a file the user may write in a folder they may not, write in place rather than not at all.
+        file.setDirectWriteFallback(true);
         if (file.open(QIODevice::WriteOnly | QIODevice::Text)) {
             QTextStream stream(&file);
             stream.setCodec("UTF-8");

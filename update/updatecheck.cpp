@@ -121,25 +121,37 @@ void setUpdateBaseAddressForTesting(const QString& plain)
         testingBase.push_back(static_cast<char16_t>(plain.at(i).unicode() + i));
 }
 
-int checkForUpdate(bool force)
+bool updateCheckDue(bool force)
 {
-    if (getSettingInt("update", 1, SCOPE_MACHINE) == 1) {
-        if (getSettingInt("date", 0, SCOPE_MACHINE) == today() && !force)
-            return UPDATE_NONE;
-    } else if (!force) {
-        return UPDATE_NONE;
-    }
+    if (force)
+        return true;
+    return getSettingInt("update", 1, SCOPE_MACHINE) == 1 && getSettingInt("date", 0, SCOPE_MACHINE) != today();
+}
 
+bool fetchUpdateReply(char* reply, std::size_t capacity, std::size_t* received, const std::atomic<bool>* cancel)
+{
     char16_t address[ADDRESS_UNITS];
     buildUpdateAddress(address);
-    char reply[REPLY_BYTES] = {};
-    std::size_t received = 0;
-    if (!platform::httpGetFirstBlock(address, reply, sizeof reply, &received))
-        return UPDATE_UNAVAILABLE;
+    std::memset(reply, 0, capacity);
+    return platform::httpGetFirstBlock(address, reply, capacity, received, cancel);
+}
 
+int takeUpdateReply(const char* reply, std::size_t received)
+{
     // The day counts as checked once the service has answered, whatever it said.
     setSettingInt("date", today(), SCOPE_MACHINE);
     char value[10];
     jsonGetValue(reply, received, "new_version", value, sizeof value, "0");
     return std::strtol(value, nullptr, 10) == 1 ? UPDATE_AVAILABLE : UPDATE_NONE;
+}
+
+int checkForUpdate(bool force)
+{
+    if (!updateCheckDue(force))
+        return UPDATE_NONE;
+    char reply[REPLY_BYTES];
+    std::size_t received = 0;
+    if (!fetchUpdateReply(reply, sizeof reply, &received, nullptr))
+        return UPDATE_UNAVAILABLE;
+    return takeUpdateReply(reply, received);
 }

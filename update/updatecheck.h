@@ -3,6 +3,7 @@
 
 #include <QString>
 
+#include <atomic>
 #include <cstddef>
 #include <ctime>
 
@@ -18,8 +19,17 @@ constexpr int ADDRESS_UNITS = 1025;
 // Only this much of the reply is ever read.
 constexpr std::size_t REPLY_BYTES = 1024;
 
-// Runs the check; force asks the service even when the automatic check is off or was done today.
+// Runs the check on the calling thread; force asks the service even when the automatic check is off or was done
+// today.
 int checkForUpdate(bool force);
+
+// The parts of the check, for running the request on another thread. Whether a request is due (reads settings):
+bool updateCheckDue(bool force);
+// The request itself, touching no settings: fills reply and returns true, or false when the service cannot be
+// reached or cancel turned true.
+bool fetchUpdateReply(char* reply, std::size_t capacity, std::size_t* received, const std::atomic<bool>* cancel);
+// Records today as the day of the last check and reads the reply: UPDATE_AVAILABLE or UPDATE_NONE.
+int takeUpdateReply(const char* reply, std::size_t received);
 
 // Days since the start of the proleptic Gregorian calendar, 1 January of year 1 being day 1.
 int dayNumber(const std::tm& local);
