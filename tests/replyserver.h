@@ -1,5 +1,6 @@
 #pragma once
-// A small HTTP server on a loopback port, on a thread of its own, that answers every request with one reply.
+// A small HTTP server on a loopback port, on a thread of its own, that answers every request with one reply; with
+// an empty status it takes every connection and says nothing, as a service behind a captive portal.
 
 #include <QByteArray>
 #include <QHostAddress>
@@ -11,6 +12,8 @@
 #include <QThread>
 
 #include <atomic>
+#include <memory>
+#include <vector>
 
 class ReplyServer : public QThread
 {
@@ -41,10 +44,16 @@ protected:
         server.listen(QHostAddress::LocalHost, 0);
         m_port = server.serverPort();
         m_ready.release();
+        std::vector<std::unique_ptr<QTcpSocket>> silent;
         while (!m_stop) {
             if (!server.waitForNewConnection(20))
                 continue;
             QTcpSocket* socket = server.nextPendingConnection();
+            if (m_status.isEmpty()) {
+                silent.emplace_back(socket);
+                ++m_requests;
+                continue;
+            }
             QByteArray request;
             while (!request.contains("\r\n\r\n") && socket->waitForReadyRead(2000))
                 request += socket->readAll();

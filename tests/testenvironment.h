@@ -37,9 +37,10 @@ public:
     {
         m_previousFolder = QDir::currentPath();
         QDir root(m_root.path());
-        for (const char* folder : {"data", "etc", "work"})
+        for (const char* folder : {"data", "config", "etc", "work"})
             root.mkpath(QLatin1String(folder));
         qputenv("XDG_DATA_HOME", QFile::encodeName(root.filePath(QStringLiteral("data"))));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(root.filePath(QStringLiteral("config"))));
         qputenv("XDG_CONFIG_DIRS", QFile::encodeName(root.filePath(QStringLiteral("etc"))));
         QDir::setCurrent(workFolder());
     }
@@ -50,7 +51,9 @@ public:
     QString workFolder() const { return root() + QStringLiteral("/work"); }
     // Where data.dat, the per-user settings and the statistics files live.
     QString dataFolder() const { return root() + QStringLiteral("/data/Brindlecot/Quillora"); }
-    QString machineFolder() const { return root() + QStringLiteral("/etc/Brindlecot/Quillora"); }
+    // The machine-wide settings: the user's own choices, then the machine's.
+    QString configFolder() const { return root() + QStringLiteral("/config/Brindlecot/Quillora"); }
+    QString systemFolder() const { return root() + QStringLiteral("/etc/Brindlecot/Quillora"); }
     QString defaultDictionary() const { return workFolder() + QStringLiteral("/Default"); }
 
     QByteArray readData(const QString& name) const { return readFile(dataFolder() + QLatin1Char('/') + name); }

@@ -5,6 +5,7 @@
 #include "settings/settings.h"
 #include "update/dlgupdate.h"
 #include "update/updatecheck.h"
+#include "update/updaterequest.h"
 
 #include "replyserver.h"
 #include "testenvironment.h"
@@ -55,6 +56,8 @@ private slots:
     void update_answer_data();
     void update_answer();
     void actions_helpAndUpdate();
+    void silentService_windowAnswersAndClosesAtOnce();
+    void twoStartsOnOneDay_askOnce();
 };
 
 void TestDialogs::settings_loadAndStore_data()
@@ -84,11 +87,12 @@ void TestDialogs::settings_loadAndStore()
     QFETCH(QString, shown);
     QFETCH(QByteArray, userAfter);
     QFETCH(QByteArray, machineAfter);
-    const QString machinePath = env->machineFolder() + QStringLiteral("/settings.conf");
+    // The machine's file is the administrator's; a user's choice goes to the user's own configuration.
+    const QString systemPath = env->systemFolder() + QStringLiteral("/settings.conf");
     if (!user.isNull())
         env->writeData(QStringLiteral("settings.conf"), user);
     if (!machine.isNull())
-        QVERIFY(writeFile(machinePath, machine));
+        QVERIFY(writeFile(systemPath, machine));
 
     dlgSettings dialog(nullptr);
     QSignalSpy spy(&dialog, &dlgSettings::valueChanged);
@@ -102,7 +106,8 @@ void TestDialogs::settings_loadAndStore()
     else
         spin->setValue(2500), dialog.close(); // a change that only OK may store
     QCOMPARE(env->readData(QStringLiteral("settings.conf")), userAfter);
-    QCOMPARE(readFile(machinePath), machineAfter);
+    QCOMPARE(readFile(env->configFolder() + QStringLiteral("/settings.conf")), machineAfter);
+    QCOMPARE(readFile(systemPath), machine);
     QCOMPARE(spy.count() == 1 ? spy.at(0).at(0).toInt() : 0, ok ? spin->value() : 0);
 }
 
@@ -239,6 +244,41 @@ void TestDialogs::actions_helpAndUpdate()
     QTRY_VERIFY(window.findChild<dlgUpdate*>());
     QCOMPARE(child<QLabel>(window.findChild<dlgUpdate*>(), "lblLabel")->text(),
              QStringLiteral("Service is currently unavailable."));
+}
+
+void TestDialogs::silentService_windowAnswersAndClosesAtOnce()
+{
+    // A service that takes the connection and never answers, as behind a captive portal.
+    ReplyServer server{QByteArray(), QByteArray()};
+    useServer(server);
+    auto window = std::make_unique<MainWindow>();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QTRY_COMPARE(server.requests(), 1);
+    // The check is pending; the window answers, and the Tips window waits only so long.
+    child<QAction>(window.get(), "acSettings")->trigger();
+    QVERIFY(window->findChild<dlgSettings*>());
+    QTRY_VERIFY_WITH_TIMEOUT(window->findChild<dlgTips*>(), 5000);
+    QVERIFY(window->findChild<UpdateRequest*>()->isRunning());
+    // The Update button takes the pending check over and stays off while it runs.
+    child<QAction>(window.get(), "acUpdate")->trigger();
+    QVERIFY(!child<QAction>(window.get(), "acUpdate")->isEnabled());
+    QElapsedTimer clock;
+    clock.start();
+    window.reset();
+    QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
+}
+
+void TestDialogs::twoStartsOnOneDay_askOnce()
+{
+    ReplyServer server("{\"new_version\":0}");
+    useServer(server);
+    setSettingInt("tip", 0, SCOPE_USER);
+    for (int start = 0; start < 2; ++start) {
+        MainWindow window;
+        QTRY_VERIFY(!window.findChild<UpdateRequest*>()->isRunning());
+    }
+    QCOMPARE(server.requests(), 1);
 }
 
 QTEST_MAIN(TestDialogs)

@@ -87,6 +87,7 @@ void TestDictionariesDialog::mainWindow_playsAnAddedFolder()
 {
     QVERIFY(writeFile(env->defaultDictionary() + "/cat.wav", readFile(sound("cat.wav"))));
     QVERIFY(writeFile(full("words/dog.ogg"), readFile(sound("dog.ogg"))));
+    env->writeData(QStringLiteral("settings.conf"), "tip=0\n"); // no other window to close below
     MainWindow window;
     child<QAction>(&window, "acDictionaries")->trigger();
     dialog = window.findChild<dlgDictionaries*>();

@@ -62,7 +62,7 @@ private:
 
     void openWindow(int testLength)
     {
-        env->writeData(QStringLiteral("settings.conf"), "test_number=" + QByteArray::number(testLength));
+        env->writeData(QStringLiteral("settings.conf"), "tip=0\ntest_number=" + QByteArray::number(testLength));
         window = std::make_unique<MainWindow>();
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
