@@ -39,10 +39,12 @@ QString markAnswer(const QString& expected, const QString& typed)
 {
     QString html = QStringLiteral("<p align='center'>");
     for (int i = 0; i < expected.size(); ++i) {
+        // Words are file names, which may hold "<" and "&".
+        const QString letter = QString(expected.at(i)).toHtmlEscaped();
         if (i < typed.size() && typed.at(i) == expected.at(i))
-            html += expected.at(i);
+            html += letter;
         else
-            html += QStringLiteral("<font color='red'>") + expected.at(i) + QStringLiteral("</font>");
+            html += QStringLiteral("<font color='red'>") + letter + QStringLiteral("</font>");
     }
     return html + QStringLiteral("</p>");
 }
@@ -81,6 +83,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(new Ui_MainWin
 
     player = new QMediaPlayer(this, QMediaPlayer::StreamPlayback);
     connect(player, &QMediaPlayer::stateChanged, this, &MainWindow::on_stateChanged);
+    connect(player, QOverload<QMediaPlayer::Error>::of(&QMediaPlayer::error), this, &MainWindow::on_playerError);
 
     readDictionaries(dictionaries);
 
@@ -104,7 +107,7 @@ void MainWindow::showTips()
     if (getSettingInt("tip", 1, SCOPE_USER) != 1)
         return;
     tipsDialog = showModal(new dlgTips(this));
-    connect(tipsDialog, &QObject::destroyed, this, [this] {
+    connect(tipsDialog, &QDialog::finished, this, [this] {
         tipsDialog = nullptr;
         showPendingUpdate();
     });
@@ -152,10 +155,44 @@ void MainWindow::setOtherActionsEnabled(bool enabled)
         showPendingUpdate();
 }
 
+QMenu* MainWindow::createPopupMenu()
+{
+    // The toolbar holds Start: no menu may hide it.
+    return nullptr;
+}
+
+bool MainWindow::wordAsked() const
+{
+    return testState == Running && currentIndex < wordPool.size();
+}
+
 void MainWindow::playCurrentWord()
 {
+    if (!wordAsked())
+        return;
+    playFailed = false;
     player->setMedia(QMediaContent(QUrl::fromLocalFile(QString::fromUtf16(wordPool[currentIndex].path))));
     player->play();
+}
+
+// A recording that cannot be played still gets its answer phase, with a word on why it was silent.
+void MainWindow::on_playerError()
+{
+    if (!wordAsked() || answerJudged)
+        return;
+    replaying = false;
+    playFailed = true;
+    openAnswer();
+    ui->btnAgain->setEnabled(true);
+    ui->lblHelp->setText(QStringLiteral("This recording could not be played. Type the word, or press enter to go on"));
+}
+
+void MainWindow::openAnswer()
+{
+    if (!ui->leInput->isEnabled()) {
+        ui->leInput->setEnabled(true);
+        ui->leInput->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void MainWindow::on_acStart_triggered()
@@ -178,25 +215,38 @@ void MainWindow::on_acStart_triggered()
                                              [](const __dictionary& d) { return d.selected != 0; });
         collectWords(&wordPool, &dictionaries);
         if (wordPool.empty() || !anySelected) {
-            MessageBox::information(this, QStringLiteral("You have to select at least one dictionary."));
+            // Whatever came before, a refused start leaves an idle window that nothing can ask a word in.
+            endTest();
+            MessageBox::information(this, anySelected
+                                              ? QStringLiteral("The selected dictionaries hold no recordings.")
+                                              : QStringLiteral("You have to select at least one dictionary."));
             return;
         }
         wordIndex.rebuild(wordPool);
         testState = Running;
         ui->acStart->setIcon(QIcon(QStringLiteral(":/new/prefix1/stop.png")));
+        ui->acStart->setToolTip(QStringLiteral("Stop the test (F5)"));
         setOtherActionsEnabled(false);
         ui->lblHelp->show();
         nextWord();
     } else {
-        ui->acStart->setIcon(QIcon(QStringLiteral(":/new/prefix1/start.png")));
-        testState = Idle;
-        player->stop();
-        setOtherActionsEnabled(true);
-        ui->leInput->clear();
-        ui->leInput->setEnabled(false);
-        ui->lblResult->clear();
-        ui->lblHelp->hide();
+        endTest();
     }
+}
+
+void MainWindow::endTest()
+{
+    testState = Idle;
+    ui->acStart->setIcon(QIcon(QStringLiteral(":/new/prefix1/start.png")));
+    ui->acStart->setToolTip(QStringLiteral("Start a test (F5)"));
+    player->stop();
+    setOtherActionsEnabled(true);
+    ui->leInput->clear();
+    ui->leInput->setEnabled(false);
+    // Again plays the word being asked; with none asked there is nothing to play.
+    ui->btnAgain->setEnabled(false);
+    ui->lblResult->clear();
+    ui->lblHelp->hide();
 }
 
 void MainWindow::on_acDictionaries_triggered()
@@ -207,6 +257,9 @@ void MainWindow::on_acDictionaries_triggered()
 
 void MainWindow::nextWord()
 {
+    if (wordPool.empty())
+        return;
+    answerJudged = false;
     ui->leInput->clear();
     ui->lblResult->clear();
     ++currentNumber;
@@ -221,6 +274,9 @@ void MainWindow::nextWord()
 
 void MainWindow::checkAnswer()
 {
+    if (!wordAsked())
+        return;
+    answerJudged = true;
     ui->leInput->setEnabled(false);
     ui->btnAgain->setEnabled(false);
 
@@ -250,6 +306,7 @@ void MainWindow::checkAnswer()
 
     if (currentNumber == testLength) {
         ui->acStart->setIcon(QIcon(QStringLiteral(":/new/prefix1/start.png")));
+        ui->acStart->setToolTip(QStringLiteral("Start a test (F5)"));
         testState = Idle;
         writeStatistics(answers, correctCount);
         answers.clear();
@@ -268,14 +325,15 @@ void MainWindow::keyPressEvent(QKeyEvent* e)
         setOtherActionsEnabled(true);
         return;
     }
-    if (e->key() != Qt::Key_Return && e->key() != Qt::Key_Enter)
+    if (testState != Running || (e->key() != Qt::Key_Return && e->key() != Qt::Key_Enter))
         return;
-    if (ui->leInput->text().isEmpty())
-        return;
-    if (ui->leInput->isEnabled())
-        checkAnswer();
-    else
+    if (!answerJudged) {
+        // A recording that could not be played may be passed over with nothing typed.
+        if (ui->leInput->isEnabled() && (!ui->leInput->text().isEmpty() || playFailed))
+            checkAnswer();
+    } else {
         nextWord();
+    }
 }
 
 void MainWindow::on_stateChanged(QMediaPlayer::State state)
@@ -284,17 +342,23 @@ void MainWindow::on_stateChanged(QMediaPlayer::State state)
         replaying = false;
         return;
     }
+    if (answerJudged)
+        return;
+    // The answer may be typed while the word plays; it is judged once the word has been heard.
     if (state == QMediaPlayer::PlayingState) {
-        ui->leInput->setEnabled(false);
+        openAnswer();
     } else if (state == QMediaPlayer::StoppedState) {
-        ui->leInput->setEnabled(true);
-        ui->leInput->setFocus(Qt::OtherFocusReason);
+        openAnswer();
         ui->btnAgain->setEnabled(true);
+        if (!playFailed)
+            ui->lblHelp->setText(QStringLiteral("Type text and press enter"));
     }
 }
 
 void MainWindow::on_btnAgain_clicked()
 {
+    if (!wordAsked())
+        return;
     replaying = true;
     ui->btnAgain->setEnabled(false);
     // Disabling a focused button hands the focus on as a Tab would, which selects the typed text; keep it.

@@ -13,6 +13,7 @@
 #include <vector>
 
 class QKeyEvent;
+class QMenu;
 class QResizeEvent;
 class Ui_MainWindow;
 class dlgAbout;
@@ -44,6 +45,8 @@ public:
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
+    QMenu* createPopupMenu() override;
+
 protected:
     void keyPressEvent(QKeyEvent* e) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -62,6 +65,7 @@ private slots:
     void on_SettingsChanged(int _test_number);
     void on_btnAgain_clicked();
     void on_updateChecked(int result);
+    void on_playerError();
 
 private:
     void openUpdateDialog(int result);
@@ -93,6 +97,10 @@ private:
     // The pool's counters in a form that draws without reading every word; kept in step with wordPool.
     WordPoolIndex wordIndex;
     bool otherActionsEnabled = true;
+    // The current word's answer has been judged; the next Enter asks the next word.
+    bool answerJudged = false;
+    // The current word's recording could not be played.
+    bool playFailed = false;
 
     UpdateRequest* updateRequest = nullptr;
     // The user asked with the Update button: the answer is shown whatever it is.
@@ -104,6 +112,9 @@ private:
 
     void nextWord();
     void checkAnswer();
+    void endTest();
+    void openAnswer();
+    bool wordAsked() const;
     void setOtherActionsEnabled(bool enabled);
     void playCurrentWord();
 };

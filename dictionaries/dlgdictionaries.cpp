@@ -29,6 +29,7 @@ dlgDictionaries::dlgDictionaries(QWidget* parent) : QDialog(parent), ui(new Ui_d
     ui->lstwDictionary->clear();
     for (const __dictionary& record : dictionaries)
         appendEntry(record, fileExists(record.path));
+    ui->tbOpenFolder->setEnabled(false);
 }
 
 dlgDictionaries::~dlgDictionaries()
@@ -55,6 +56,7 @@ void dlgDictionaries::on_lstwDictionary_currentRowChanged(int currentRow)
 {
     if (currentRow < 0 || currentRow >= static_cast<int>(dictionaries.size())) {
         ui->lePath->clear();
+        ui->tbOpenFolder->setEnabled(false);
         return;
     }
     const char16_t* path = dictionaries[static_cast<std::size_t>(currentRow)].path;
@@ -75,6 +77,13 @@ void dlgDictionaries::on_btnAdd_clicked()
         this, QString(), QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
     if (folder.isEmpty())
         return;
+    // A folder already listed is shown, not added again.
+    for (std::size_t i = 0; i < dictionaries.size(); ++i) {
+        if (QFileInfo(QString::fromUtf16(dictionaries[i].path)).absoluteFilePath() == QFileInfo(folder).absoluteFilePath()) {
+            ui->lstwDictionary->setCurrentRow(static_cast<int>(i));
+            return;
+        }
+    }
     __dictionary record;
     std::memset(&record, 0, sizeof record);
     wcslcpy(record.path, reinterpret_cast<const char16_t*>(folder.utf16()), PATH_UNITS);

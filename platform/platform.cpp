@@ -121,21 +121,22 @@ FolderListing::~FolderListing()
         ::closedir(static_cast<DIR*>(m_handle));
 }
 
-bool FolderListing::next(char16_t* name, int capacity, int* length, bool* isFolder)
+bool FolderListing::next(char16_t* name, int capacity, int* length, bool* isFile)
 {
     if (m_handle == nullptr || capacity <= 0)
         return false;
     const struct dirent* entry = ::readdir(static_cast<DIR*>(m_handle));
     if (entry == nullptr)
         return false;
-    if (entry->d_type != DT_UNKNOWN) {
-        *isFolder = entry->d_type == DT_DIR;
+    if (entry->d_type != DT_UNKNOWN && entry->d_type != DT_LNK) {
+        *isFile = entry->d_type == DT_REG;
     } else {
-        // Some file systems do not say what an entry is; only then is it worth a stat.
+        // A link is followed to what it names; some file systems do not say what an entry is. Only then is it
+        // worth a stat.
         char full[sizeof m_folder + 256 + 2];
         std::snprintf(full, sizeof full, "%s/%s", m_folder, entry->d_name);
         struct stat info;
-        *isFolder = ::stat(full, &info) == 0 && S_ISDIR(info.st_mode);
+        *isFile = ::stat(full, &info) == 0 && S_ISREG(info.st_mode);
     }
     *length = decodeUtf8(entry->d_name, name, capacity);
     if (*length < 0) {

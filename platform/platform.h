@@ -54,9 +54,9 @@ public:
 
     // False when the folder could not be opened for listing.
     bool isOpen() const { return m_handle != nullptr; }
-    // The next entry's name, cut to the capacity, its length in units, and whether it is a folder; false when
-    // there is none left.
-    bool next(char16_t* name, int capacity, int* length, bool* isFolder);
+    // The next entry's name, cut to the capacity, its length in units, and whether it is a regular file or a link
+    // to one (not a folder, pipe, socket or device); false when there is none left.
+    bool next(char16_t* name, int capacity, int* length, bool* isFile);
 
 private:
     void* m_handle = nullptr;

@@ -3,7 +3,6 @@
 #include "settings.h"
 #include "ui_dlgtips.h"
 
-#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -30,8 +29,8 @@ dlgTips::~dlgTips()
     delete ui;
 }
 
-void dlgTips::closeEvent(QCloseEvent* event)
+void dlgTips::done(int result)
 {
     setSettingInt("tip", ui->chbDoNotShowAgain->isChecked() ? 0 : 1, SCOPE_USER);
-    event->accept();
+    QDialog::done(result);
 }

@@ -5,7 +5,6 @@
 #include <QPoint>
 #include <QSize>
 
-class QCloseEvent;
 class Ui_dlgTips;
 
 // Where the Tips window goes: centred on the size of the work area, as if the work area began at 0, 0. The sums
@@ -21,8 +20,8 @@ public:
     explicit dlgTips(QWidget* parent);
     ~dlgTips() override;
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
+    // Stores the "Do not show again" box however the window goes: its close button, Escape or the title bar.
+    void done(int result) override;
 
 private:
     Ui_dlgTips* ui;

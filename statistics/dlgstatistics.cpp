@@ -13,6 +13,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QResizeEvent>
 #include <QSaveFile>
 #include <QStandardPaths>
@@ -140,15 +141,39 @@ void dlgStatistics::on_chbWrongFilter_clicked()
     showStatistics(currentLabel());
 }
 
+QString exportProposal(const QString& label, const QString& documents, const QString& home)
+{
+    // The name of the stored test, in a form every file system takes.
+    QString name = stampFromDisplay(label);
+    name.replace(QLatin1Char('.'), QLatin1Char('-'));
+    const QString folder = !documents.isEmpty() && QFileInfo(documents).isDir() ? documents : home;
+    return folder + QStringLiteral("/Quillora ") + name + QStringLiteral(".html");
+}
+
+QString withHtmlSuffix(const QString& path)
+{
+    return path.isEmpty() || !QFileInfo(path).suffix().isEmpty() ? path : path + QStringLiteral(".html");
+}
+
 void dlgStatistics::on_btnExportHTML_clicked()
 {
-    exportPath = SaveDialog::getSaveFileName(this, QString(),
-                                             QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
-                                             QStringLiteral("HTML document (*.html)"));
+    const QString proposal =
+        exportProposal(currentLabel(), QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+                       QStandardPaths::writableLocation(QStandardPaths::HomeLocation));
+    exportPath = withHtmlSuffix(
+        SaveDialog::getSaveFileName(this, QString(), proposal, QStringLiteral("HTML document (*.html)")));
     if (exportPath.isEmpty())
         return;
     exportToFile = true;
+    // A filter click now would restart the build without the export; the boxes wait until it is written.
+    setFiltersEnabled(false);
     showStatistics(currentLabel());
+}
+
+void dlgStatistics::setFiltersEnabled(bool enabled)
+{
+    ui->chbCorrectFilter->setEnabled(enabled);
+    ui->chbWrongFilter->setEnabled(enabled);
 }
 
 void dlgStatistics::on_threadCoreFinished(QString html)
@@ -165,6 +190,8 @@ void dlgStatistics::on_threadCoreFinished(QString html)
             stream.flush();
             file.commit();
         }
+        exportToFile = false;
+        setFiltersEnabled(true);
     } else {
         showReport(html);
     }
@@ -179,6 +206,8 @@ void dlgStatistics::on_btnDeleteStatistics_clicked()
     char16_t path[PATH_UNITS] = {};
     statisticsPath(stampFromDisplay(item->text()), path, PATH_UNITS);
     delete ui->lstwStatistics->takeItem(ui->lstwStatistics->row(item));
+    // No entry becomes current, so that a second click deletes nothing.
+    ui->lstwStatistics->setCurrentRow(-1);
     platform::deleteFile(path);
 }
 
@@ -186,6 +215,8 @@ void dlgStatistics::on_btnBackStatisticsList_clicked()
 {
     stopBuilder();
     stopFeeding();
+    exportToFile = false;
+    setFiltersEnabled(true);
     ui->stcWidget->setCurrentIndex(0);
 }
 

@@ -15,6 +15,12 @@ class ReportSlices;
 class ThreadCore;
 class Ui_dlgStatistics;
 
+// Where an export is offered: "Quillora" and the test's date and time as a file name, in the Documents folder,
+// or in the home folder where there is no Documents folder.
+QString exportProposal(const QString& label, const QString& documents, const QString& home);
+// The path with ".html" added when it has no suffix; empty stays empty.
+QString withHtmlSuffix(const QString& path);
+
 class dlgStatistics : public QDialog
 {
     Q_OBJECT
@@ -56,4 +62,5 @@ private:
     void showReport(const QString& html);
     void feedSlice();
     void stopFeeding();
+    void setFiltersEnabled(bool enabled);
 };

@@ -10,8 +10,9 @@
 
 namespace {
 
-// Units per row: the longest on-screen row (a word of 259 units) fits, whatever the filter.
-constexpr std::size_t ROW_UNITS = 343;
+// Units per row: the longest on-screen row fits, whatever the filter: 83 units of markup and a word of 259 units,
+// each of which may become a five-unit entity.
+constexpr std::size_t ROW_UNITS = 83 + 5 * 259;
 // The fixed parts of the document, the export form's style block with both marks the largest of them.
 constexpr std::size_t FIXED_UNITS = 4000;
 
@@ -34,6 +35,25 @@ public:
         m_length += n;
     }
     template <std::size_t N> void append(const char16_t (&text)[N]) { append(text, N - 1); }
+    // A word is a file name, which may hold "<", ">" and "&": they go in as entities, never as markup.
+    void appendEscaped(const char16_t* text, std::size_t length)
+    {
+        for (std::size_t i = 0; i < length; ++i) {
+            switch (text[i]) {
+            case u'<':
+                append(u"&lt;");
+                break;
+            case u'>':
+                append(u"&gt;");
+                break;
+            case u'&':
+                append(u"&amp;");
+                break;
+            default:
+                append(text + i, 1);
+            }
+        }
+    }
     void appendAscii(const char* text)
     {
         for (; *text != 0 && m_length + 1 < m_capacity; ++text)
@@ -156,7 +176,7 @@ bool buildReport(const char16_t* statName, std::uint16_t filter, bool exportMode
         if (!shows(filter, correct))
             continue;
         document.append(u"<tr><td>");
-        document.append(answer.word, wcsnlen16(answer.word, PATH_UNITS - 1));
+        document.appendEscaped(answer.word, wcsnlen16(answer.word, PATH_UNITS - 1));
         if (exportMode) {
             if (correct)
                 document.append(u"</td><td class=\"c\">");

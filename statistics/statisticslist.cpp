@@ -99,9 +99,9 @@ void listStatistics(std::vector<std::u16string>& list)
 
     char16_t name[PATH_UNITS];
     int length = 0;
-    bool isFolder = false;
-    while (listing.next(name, PATH_UNITS, &length, &isFolder)) {
-        if (isFolder || wcsequal16(name, u".") || wcsequal16(name, u".."))
+    bool isFile = false;
+    while (listing.next(name, PATH_UNITS, &length, &isFile)) {
+        if (!isFile)
             continue;
         const char16_t* dot = nullptr;
         for (const char16_t* c = name; *c != 0; ++c) {

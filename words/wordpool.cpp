@@ -24,11 +24,6 @@ bool isRecordingName(const char16_t* name, int length)
            (e[0] == u'o' && e[1] == u'g' && e[2] == u'g') || (e[0] == u'w' && e[1] == u'm' && e[2] == u'a');
 }
 
-bool isDotEntry(const char16_t* name, int length)
-{
-    return (length == 1 && name[0] == u'.') || (length == 2 && name[0] == u'.' && name[1] == u'.');
-}
-
 } // namespace
 
 void collectWords(std::vector<__word>* pool, const std::vector<__dictionary>* dictionaries)
@@ -53,9 +48,9 @@ void collectWords(std::vector<__word>* pool, const std::vector<__dictionary>* di
 
         char16_t name[PATH_UNITS];
         int length = 0;
-        bool isFolder = false;
-        while (listing.next(name, PATH_UNITS, &length, &isFolder)) {
-            if (isFolder || isDotEntry(name, length) || !isRecordingName(name, length))
+        bool isFile = false;
+        while (listing.next(name, PATH_UNITS, &length, &isFile)) {
+            if (!isFile || !isRecordingName(name, length))
                 continue;
             pool->emplace_back();
             __word& word = pool->back();
