@@ -1,12 +1,13 @@
 #include "dlgdictionaries.h"
 
+#include "platform/platform.h"
+#include "ui_dlgdictionaries.h"
 #include "widgets/folderchooser.h"
 #include "widgets/messagebox.h"
 #include "widgets/resources.h"
-#include "platform/platform.h"
-#include "ui_dlgdictionaries.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QStandardPaths>
@@ -78,8 +79,9 @@ void dlgDictionaries::on_btnAdd_clicked()
     if (folder.isEmpty())
         return;
     // A folder already listed is shown, not added again.
+    const auto whole = [](const QString& path) { return QDir::cleanPath(QFileInfo(path).absoluteFilePath()); };
     for (std::size_t i = 0; i < dictionaries.size(); ++i) {
-        if (QFileInfo(QString::fromUtf16(dictionaries[i].path)).absoluteFilePath() == QFileInfo(folder).absoluteFilePath()) {
+        if (whole(QString::fromUtf16(dictionaries[i].path)) == whole(folder)) {
             ui->lstwDictionary->setCurrentRow(static_cast<int>(i));
             return;
         }

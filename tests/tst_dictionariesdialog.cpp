@@ -66,6 +66,7 @@ void TestDictionariesDialog::editThenClose_storesTicksAndDeletions()
     dialog = &standalone;
     dialog->show();
     QCOMPARE(shown(), (QStringList{"words [x]", "spare [ ]", "gone [ ] red", "Default [x]", "Default [x]"}));
+    click("tbOpenFolder"); // no entry is current: nothing to open
     for (int row = 0; row < list()->count(); ++row) {
         list()->setCurrentRow(row);
         click("tbOpenFolder");
@@ -93,6 +94,10 @@ void TestDictionariesDialog::mainWindow_playsAnAddedFolder()
     dialog = window.findChild<dlgDictionaries*>();
     FolderChooser::setNextFolderForTesting(full("words"));
     click("btnAdd");
+    // A folder already listed is shown rather than added twice.
+    FolderChooser::setNextFolderForTesting(full("words") + '/');
+    click("btnAdd");
+    QCOMPARE(list()->currentRow(), 1);
     // With no answer set ahead the real chooser opens; dismissed, it adds nothing.
     QTimer::singleShot(0, [] {
         if (QWidget* chooser = QApplication::activeModalWidget())

@@ -43,7 +43,8 @@ private:
         QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : window.get(), Qt::Key_Return);
     }
     QLineEdit* input() const { return child<QLineEdit>("leInput"); }
-    bool answering() const { return input()->isEnabled() && input()->hasFocus(); }
+    // The word has been played (or could not be): Again is on, and the answer is judged on Enter.
+    bool answering() const { return child<QPushButton>("btnAgain")->isEnabled() && input()->hasFocus(); }
     // Types as a keyboard would, "\r" as Enter; QTest's key clicks take ASCII only.
     void type(const QString& text)
     {
@@ -100,10 +101,19 @@ void TestTestRun::wholeTest_everyFormat_judgedCountedAndStored()
     makeDefaultDictionary({"cat.wav", "dog.ogg", "Éclair.mp3=sun.mp3", "a<b&c.wma=hat.wma"});
     openWindow(4);
     auto* again = child<QPushButton>("btnAgain");
-    child<QAction>("acStart")->trigger();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QTest::keyClick(window.get(), Qt::Key_F5); // the whole test without the mouse
     QStringList heard, stored{"3/4"};
     for (int i = 1; i <= 4; ++i) {
         QCOMPARE(text("lblNumber"), QStringLiteral("Test number: %1/4").arg(i));
+        if (i == 1) { // typed while the word plays: kept, and Enter waits for the end of the word
+            QTRY_COMPARE_WITH_TIMEOUT(player()->state(), QMediaPlayer::PlayingState, 5000);
+            type(QStringLiteral("z\r"));
+            QVERIFY(input()->text() == "z" && text("lblResult").isEmpty());
+            QTRY_VERIFY_WITH_TIMEOUT(answering(), 15000);
+            QCOMPARE(input()->text(), QStringLiteral("z"));
+            input()->clear();
+        }
         QTRY_VERIFY_WITH_TIMEOUT(answering(), 15000);
         QVERIFY(again->isEnabled());
         const QString word = playingWord();
@@ -117,7 +127,7 @@ void TestTestRun::wholeTest_everyFormat_judgedCountedAndStored()
             QVERIFY(input()->isEnabled() && input()->selectedText().isEmpty() && input()->text() == typed.left(1));
         }
         answer(typed.mid(input()->text().size()));
-        QCOMPARE(text("lblResult"), wrong ? QStringLiteral("<p align='center'>a<b<font color='red'>&</font>"
+        QCOMPARE(text("lblResult"), wrong ? QStringLiteral("<p align='center'>a&lt;b<font color='red'>&amp;</font>"
                                                            "<font color='red'>c</font></p>")
                                           : QStringLiteral("<p align='center'>OK</p>"));
         QVERIFY(!input()->isEnabled() && !again->isEnabled());
@@ -144,7 +154,9 @@ void TestTestRun::stopThenStart_data()
     QTest::addColumn<QString>("when");
     QTest::addRow("after a wrong answer") << "answered";
     QTest::addRow("while the word plays") << "playing";
-    QTest::addRow("while an undecodable recording plays") << "undecodable";
+    // A recording that cannot be played opens the answer phase and says so; Enter alone goes on.
+    QTest::addRow("after an undecodable recording") << "undecodable";
+    QTest::addRow("after the folder was moved away") << "moved";
 }
 
 void TestTestRun::stopThenStart()
@@ -155,57 +167,81 @@ void TestTestRun::stopThenStart()
         QVERIFY(writeFile(noise, QByteArray(4096, '\x5a')));
     else
         makeDefaultDictionary({"cat.wav", "dog.ogg"});
-    openWindow(2);
+    openWindow(3);
     QAction* start = child<QAction>("acStart");
     start->trigger();
-    if (when == QLatin1String("undecodable")) {
-        QTest::qWait(1500); // whether or not the player reports an end, give it time to fail
-    } else if (when == QLatin1String("playing")) {
+    if (when == QLatin1String("playing")) {
         QTRY_COMPARE_WITH_TIMEOUT(player()->state(), QMediaPlayer::PlayingState, 5000);
     } else {
         QTRY_VERIFY_WITH_TIMEOUT(answering(), 15000);
-        answer(QStringLiteral("wrong"));
-        QCOMPARE(text("lblWrong"), QStringLiteral("Wrong: 1"));
+        if (when == QLatin1String("moved")) {
+            answer(QStringLiteral("wrong"));
+            QVERIFY(QDir().rename(env->defaultDictionary(), env->defaultDictionary() + "2"));
+            pressEnter();
+            QTRY_VERIFY_WITH_TIMEOUT(answering(), 15000);
+        }
+        QCOMPARE(text("lblHelp").startsWith("This recording could not be played"), when != "answered");
+        answer(when == QLatin1String("answered") ? QStringLiteral("wrong") : QString());
+        QVERIFY(text("lblWrong").startsWith("Wrong: ") && text("lblWrong") != "Wrong: 0");
     }
 
     start->trigger(); // stop
     QVERIFY(child<QAction>("acDictionaries")->isEnabled() && !input()->isEnabled() && input()->text().isEmpty());
     QVERIFY(text("lblResult").isEmpty() && !child<QLabel>("lblHelp")->isVisible());
+    QVERIFY(!child<QPushButton>("btnAgain")->isEnabled()); // no word is asked
     QCOMPARE(text("lblWrong"), QStringLiteral("Wrong: 0"));
     QCOMPARE(player()->state(), QMediaPlayer::StoppedState);
     QCOMPARE(storedTest(), QStringList{"0 stored tests"});
 
+    QDir().rename(env->defaultDictionary() + "2", env->defaultDictionary());
     if (QFile::remove(noise))
         makeDefaultDictionary({"cat.wav", "dog.ogg"});
     start->trigger(); // a new test, counted from 1 again
-    for (int i = 0; i < 2; ++i) {
+    for (int i = 0; i < 3; ++i) {
         QTRY_VERIFY_WITH_TIMEOUT(answering(), 15000);
         answer(playingWord());
         pressEnter();
     }
-    QCOMPARE(storedTest().first(), QStringLiteral("2/2"));
+    QCOMPARE(storedTest().first(), QStringLiteral("3/3"));
 }
 
 void TestTestRun::refusedStarts_data()
 {
     QTest::addColumn<QString>("setup");
-    QTest::addRow("selected folder removed after it was added") << "removed";
-    QTest::addRow("nothing selected though recordings exist") << "unselected";
+    QTest::addColumn<QString>("message");
+    const QString empty = QStringLiteral("The selected dictionaries hold no recordings.");
+    QTest::addRow("selected folder removed after it was added") << "removed" << empty;
+    QTest::addRow("nothing selected though recordings exist")
+        << "unselected" << QStringLiteral("You have to select at least one dictionary.");
+    QTest::addRow("recordings gone after a finished test") << "finished" << empty;
+    QTest::addRow("recordings gone after a stopped test") << "stopped" << empty;
 }
 
 void TestTestRun::refusedStarts()
 {
     QFETCH(QString, setup);
+    QFETCH(QString, message);
+    const bool afterTest = setup == "finished" || setup == "stopped";
     const QString other = env->root() + QStringLiteral("/other");
     makeDefaultDictionary({"cat.wav"});
     QVERIFY(QDir().mkpath(other));
-    writeDictionaries({dictionary(other, setup == "removed"), dictionary(env->defaultDictionary(), 0)});
-    openWindow(5);
+    writeDictionaries({dictionary(other, setup == "removed"), dictionary(env->defaultDictionary(), afterTest)});
+    openWindow(1);
+    if (afterTest) {
+        child<QAction>("acStart")->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(answering(), 15000);
+        setup == "finished" ? answer(playingWord()) : child<QAction>("acStart")->trigger();
+        QVERIFY(QFile::remove(env->defaultDictionary() + "/cat.wav"));
+    }
     QVERIFY(QDir(other).removeRecursively());
     child<QAction>("acStart")->trigger();
-    QCOMPARE(MessageBox::takeCollected(), QStringList{QStringLiteral("You have to select at least one dictionary.")});
-    QVERIFY(child<QAction>("acSettings")->isEnabled() && player()->state() == QMediaPlayer::StoppedState);
-    QCOMPARE(text("lblNumber"), QStringLiteral("Test number: 0/5"));
+    QCOMPARE(MessageBox::takeCollected(), QStringList{message});
+    // An idle window that asks nothing: neither Enter nor Again has a word to play.
+    pressEnter();
+    QMetaObject::invokeMethod(window.get(), "on_btnAgain_clicked");
+    QVERIFY(child<QAction>("acSettings")->isEnabled() && !input()->isEnabled());
+    QVERIFY(!child<QPushButton>("btnAgain")->isEnabled() && player()->state() == QMediaPlayer::StoppedState);
+    QCOMPARE(text("lblNumber"), QStringLiteral("Test number: 0/1"));
 }
 
 QTEST_MAIN(TestTestRun)

@@ -4,6 +4,8 @@
 
 #include <QtTest>
 
+#include <sys/stat.h>
+
 class TestWordPool : public EnvironmentTest
 {
     Q_OBJECT
@@ -16,7 +18,7 @@ private slots:
         QTest::addColumn<QString>("dictionaries");
         QTest::addColumn<QString>("expected");
         QTest::addRow("first three lower-case letters after the last dot")
-            << QString("a") << "a: a/.wma|a/café.mp3|a/cat.wav|a/my.song.ogg|a/y.wavdefghi";
+            << QString("a") << "a: a/.wma|a/café.mp3|a/cat.wav|a/link.wav|a/my.song.ogg|a/y.wavdefghi";
         QTest::addRow("selected dictionaries in list order") << QString("c -a -gone b") << "c b: b/one.wav|c/three.ogg";
         QTest::addRow("missing folder ends the collection") << QString("c gone b") << "c: c/three.ogg";
     }
@@ -26,11 +28,14 @@ private slots:
         QFETCH(QString, dictionaries);
         QFETCH(QString, expected);
         const QString root = env->root() + QStringLiteral("/dicts/");
-        // Upper case, no extension, too short, an 11-unit extension, a folder named like a recording.
+        // Upper case, no extension, too short, an 11-unit extension; a folder, a pipe and a dangling link named
+        // like recordings. A link to a recording is one.
         for (const char* name : {"a/cat.wav", "a/dog.Wav", "a/readme", "a/v.wa", "a/my.song.ogg", "a/.wma",
                                  "a/x.wavdefghij", "a/y.wavdefghi", "a/café.mp3", "b/one.wav", "c/three.ogg"})
             QVERIFY(writeFile(root + QString::fromUtf8(name), {}));
         QVERIFY(QDir().mkpath(root + QStringLiteral("a/old.wav")));
+        QVERIFY(QFile::link(root + "a/cat.wav", root + "a/link.wav") && QFile::link(root + "none", root + "a/x.mp3"));
+        QCOMPARE(mkfifo(QFile::encodeName(root + "a/pipe.ogg").constData(), 0600), 0);
         std::vector<__dictionary> list;
         for (const QString& d : dictionaries.split(' '))
             list.push_back(dictionary(root + QString(d).remove('-'), d.startsWith('-') ? 0 : 1));
