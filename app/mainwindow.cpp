@@ -390,7 +390,8 @@ void MainWindow::resizeEvent(QResizeEvent* event)
     ui->leInput->setGeometry(10, h - 125, w - 105, 31);
     ui->btnAgain->setGeometry(w - 85, h - 125, 75, 30);
     ui->frmScore->setGeometry(10, 10, 240, 70);
-    ui->lblHelp->setGeometry(20, h - 85, 320, 16);
+    // As wide as the window: the line also says when a recording could not be played.
+    ui->lblHelp->setGeometry(20, h - 85, w - 40, 16);
 }
 
 void MainWindow::on_DictionaryChanged(std::vector<__dictionary>* lst)

@@ -15,7 +15,6 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QSpinBox>
@@ -100,7 +99,6 @@ void TestDialogs::settings_loadAndStore()
     QCOMPARE(spin->text() + (child<QCheckBox>(&dialog, "chbUpdates")->isChecked() ? " updates" : "") +
                  (child<QCheckBox>(&dialog, "chbTips")->isChecked() ? " tips" : ""),
              shown);
-    spin->setValue(spin->value()); // what OK stores is what is shown
     if (ok)
         child<QPushButton>(&dialog, "btnOK")->click();
     else
@@ -119,16 +117,12 @@ void TestDialogs::settings_newTestLengthReachesTheMainWindowOnce()
     auto* number = child<QLabel>(&window, "lblNumber");
     // A second window must still be heard after the first one has been let go.
     for (const auto& [length, label] : {std::pair(2500, "Test number: 0/2 500"), std::pair(3, "Test number: 0/3")}) {
-        child<QLabel>(&window, "lblCorrect")->setText(QStringLiteral("Correct: 4"));
-        child<QLineEdit>(&window, "leInput")->setText(QStringLiteral("cat"));
         child<QAction>(&window, "acSettings")->trigger();
         QPointer<dlgSettings> dialog = window.findChild<dlgSettings*>();
         QVERIFY(dialog && dialog->isModal());
         child<QSpinBox>(dialog, "spbTestNumber")->setValue(length);
         child<QPushButton>(dialog, "btnOK")->click();
         QCOMPARE(number->text(), QLatin1String(label));
-        QCOMPARE(child<QLabel>(&window, "lblCorrect")->text(), QStringLiteral("Correct: 0"));
-        QVERIFY(child<QLineEdit>(&window, "leInput")->text().isEmpty());
         // The window reports once; what it sends while it goes away is not taken.
         QVERIFY(dialog);
         emit dialog->valueChanged(7);

@@ -24,7 +24,6 @@ private slots:
         MessageBox::takeCollected();
         EnvironmentTest::cleanup();
     }
-    void markAnswer_redMarksWhatIsToBeFixed();
     void wholeTest_everyFormat_judgedCountedAndStored();
     void stopThenStart_data();
     void stopThenStart();
@@ -87,13 +86,6 @@ private:
         return out;
     }
 };
-
-void TestTestRun::markAnswer_redMarksWhatIsToBeFixed()
-{
-    // Letters compare unit by unit and place by place; what is typed past the word does not count. "[x]": x in red.
-    const QString red = QString::fromUtf8("ch[a][t][é]").replace('[', "<font color='red'>").replace(']', "</font>");
-    QCOMPARE(::markAnswer(QString::fromUtf8("chaté"), QStringLiteral("chtae ")), "<p align='center'>" + red + "</p>");
-}
 
 // Letters beyond ASCII, "<" and "&" go from the file name to the label and the stored test unchanged.
 void TestTestRun::wholeTest_everyFormat_judgedCountedAndStored()
