@@ -35,7 +35,7 @@ private:
     }
     bool clickThenWait(const char* name)
     {
-        return click(name), QTest::qWaitFor([this] { return wholeReportShown(); });
+        return click(name), QTest::qWaitFor([this] { return wholeReportShown(); }, 30000); // slow under sanitizers
     }
 
     QStringList shownWords() const
