@@ -9,7 +9,6 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
-#include <QFontMetrics>
 #include <QStandardPaths>
 
 #include <cstring>
@@ -19,12 +18,6 @@ dlgDictionaries::dlgDictionaries(QWidget* parent) : QDialog(parent), ui(new Ui_d
     initResources();
     ui->setupUi(this);
     setFixedSize(520, 345);
-    // The label's width is fixed by the form; with a desktop font larger than the form was drawn for, a smaller
-    // size beats a cut-off text.
-    QFont font = ui->lblPath->font();
-    while (font.pointSizeF() > 6 && QFontMetrics(font).horizontalAdvance(ui->lblPath->text()) > ui->lblPath->width())
-        font.setPointSizeF(font.pointSizeF() - 0.5);
-    ui->lblPath->setFont(font);
 
     readDictionaries(dictionaries);
     ui->lstwDictionary->clear();

@@ -4,7 +4,6 @@
 #include "ui_dlgupdate.h"
 #include "updatecheck.h"
 
-#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QResizeEvent>
@@ -12,7 +11,8 @@
 dlgUpdate::dlgUpdate(QWidget* parent, unsigned short mode) : QDialog(parent), ui(new Ui_dlgUpdate)
 {
     ui->setupUi(this);
-    const int width = mode == UPDATE_NONE ? 350 : 340;
+    // The question needs the width of the longer answer: at the forms' font it is 329 pixels from x = 15.
+    const int width = mode == UPDATE_UNAVAILABLE ? 340 : 350;
     const int height = 79;
     setFixedSize(width, height);
 
@@ -33,14 +33,6 @@ dlgUpdate::dlgUpdate(QWidget* parent, unsigned short mode) : QDialog(parent), ui
                                   : QStringLiteral("Service is currently unavailable."));
         ui->btnYes->hide();
         ui->btnNo->setText(QStringLiteral("OK"));
-    }
-
-    // The texts were laid out for a narrower font than most desktops have: shrink until the sentence fits.
-    QFont font = ui->lblLabel->font();
-    const int room = width - ui->lblLabel->x() - 10;
-    while (font.pointSize() > 7 && QFontMetrics(font).horizontalAdvance(ui->lblLabel->text()) > room) {
-        font.setPointSize(font.pointSize() - 1);
-        ui->lblLabel->setFont(font);
     }
 }
 

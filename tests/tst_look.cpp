@@ -1,0 +1,289 @@
+#include "app/mainwindow.h"
+#include "dictionaries/dlgdictionaries.h"
+#include "settings/dlgsettings.h"
+#include "settings/dlgtips.h"
+#include "statistics/dlgstatistics.h"
+#include "update/dlgabout.h"
+#include "update/dlgupdate.h"
+#include "update/updatecheck.h"
+#include "widgets/appearance.h"
+
+#include "testenvironment.h"
+
+#include <QtTest>
+
+#include <QCheckBox>
+#include <QFontInfo>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyleOptionButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTextDocument>
+#include <QTextOption>
+
+#include <functional>
+#include <numeric>
+
+namespace {
+
+using MakeWindow = std::function<QWidget*()>;
+
+// A text against the room its widget gives it, cut to what the widget's parents leave in view.
+struct Fit {
+    QString text;
+    QSize needed;
+    QSize room;
+    bool fits() const { return needed.width() <= room.width() && needed.height() <= room.height(); }
+    QString says() const
+    {
+        return QStringLiteral("\"%1\" needs %2x%3, has %4x%5")
+            .arg(text.left(40))
+            .arg(needed.width())
+            .arg(needed.height())
+            .arg(room.width())
+            .arg(room.height());
+    }
+};
+
+QSize inView(const QWidget* widget, QRect rect)
+{
+    for (const QWidget* w = widget; !w->isWindow(); w = w->parentWidget())
+        rect &= QRect(-widget->mapTo(w->parentWidget(), QPoint(0, 0)), w->parentWidget()->size());
+    return rect.size();
+}
+
+Fit labelFit(const QLabel* label)
+{
+    QTextDocument document;
+    document.setDocumentMargin(0);
+    document.setDefaultFont(label->font());
+    QTextOption option;
+    option.setWrapMode(label->wordWrap() ? QTextOption::WordWrap : QTextOption::NoWrap);
+    document.setDefaultTextOption(option);
+    if (label->textFormat() == Qt::RichText || Qt::mightBeRichText(label->text()))
+        document.setHtml(label->text());
+    else
+        document.setPlainText(label->text());
+    const QRect room = label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(), 0);
+    document.setTextWidth(room.width());
+    return {document.toPlainText(), QSize(qCeil(document.idealWidth()), qCeil(document.size().height())),
+            room.size().boundedTo(inView(label, room))};
+}
+
+Fit buttonFit(const QAbstractButton* button)
+{
+    QStyleOptionButton option;
+    option.initFrom(button);
+    const QString shown = QString(button->text()).remove(QLatin1Char('&'));
+    const int icon = button->icon().isNull() ? 0 : button->iconSize().width() + 4;
+    const auto contents = qobject_cast<const QPushButton*>(button) ? QStyle::SE_PushButtonContents
+                                                                   : QStyle::SE_CheckBoxContents;
+    const QRect room = button->style()->subElementRect(contents, &option, button);
+    return {shown, QSize(button->fontMetrics().horizontalAdvance(shown) + icon, button->fontMetrics().height()),
+            room.size().boundedTo(inView(button, room))};
+}
+
+// Every label, button, check box and tab of the window whose text does not fit.
+QStringList cutTexts(const QWidget* window)
+{
+    QList<Fit> fits;
+    for (const QLabel* label : window->findChildren<QLabel*>())
+        fits << labelFit(label);
+    for (const QAbstractButton* button : window->findChildren<QAbstractButton*>())
+        if (qobject_cast<const QPushButton*>(button) || qobject_cast<const QCheckBox*>(button))
+            fits << buttonFit(button);
+    for (const QTabWidget* tabs : window->findChildren<QTabWidget*>()) {
+        const QTabBar* bar = tabs->tabBar();
+        for (int i = 0; i < bar->count(); ++i)
+            fits << Fit{bar->tabText(i),
+                        QSize(bar->fontMetrics().horizontalAdvance(bar->tabText(i)), bar->fontMetrics().height()),
+                        inView(bar, bar->tabRect(i))};
+    }
+    QStringList cut;
+    for (const Fit& fit : fits)
+        if (!fit.text.trimmed().isEmpty() && !fit.fits())
+            cut << fit.says();
+    return cut;
+}
+
+// "sist[e]r": the word with its red letters in brackets, as the HTML of a wrong answer.
+QString marked(const QString& notation)
+{
+    QString html = QStringLiteral("<p align='center'>");
+    bool red = false;
+    for (int i = 0, length = 1; i < notation.size(); i += length) {
+        length = notation.at(i).isHighSurrogate() ? 2 : 1;
+        const QString letter = notation.mid(i, length).toHtmlEscaped();
+        if (letter == QLatin1String("[") || letter == QLatin1String("]"))
+            red = letter == QLatin1String("[");
+        else
+            html += red ? QStringLiteral("<font color='red'>") + letter + QStringLiteral("</font>") : letter;
+    }
+    return html + QStringLiteral("</p>");
+}
+
+int editDistance(const QString& a, const QString& b)
+{
+    std::vector<int> row(b.size() + 1);
+    std::iota(row.begin(), row.end(), 0);
+    for (int i = 1; i <= a.size(); ++i) {
+        int diagonal = row[0];
+        row[0] = i;
+        for (int j = 1; j <= b.size(); ++j)
+            diagonal = std::exchange(
+                row[j], std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a.at(i - 1) == b.at(j - 1) ? 0 : 1)}));
+    }
+    return row[b.size()];
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(MakeWindow)
+
+// What the user sees: every text of every window in full, and a wrong answer's real mistakes in red.
+class TestLook : public EnvironmentTest
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        useLayoutFonts();
+        // Measured with the fonts the program is installed with, not whatever the machine falls back to.
+        QCOMPARE(QFontInfo(QApplication::font()).family(), QStringLiteral("Liberation Sans"));
+    }
+    void init()
+    {
+        EnvironmentTest::init();
+        // No network and no Tips window for the main window.
+        writeFile(env->systemFolder() + QStringLiteral("/settings.conf"), "update=0\n");
+        env->writeData(QStringLiteral("settings.conf"), "tip=0\n");
+    }
+    void markAnswer_redLettersAreTheMistakes_data();
+    void markAnswer_redLettersAreTheMistakes();
+    void markAnswer_randomPairs();
+    void everyText_fitsItsWidget_data();
+    void everyText_fitsItsWidget();
+    void resultLine_wholeWordAtAnyWidth_data();
+    void resultLine_wholeWordAtAnyWidth();
+};
+
+void TestLook::markAnswer_redLettersAreTheMistakes_data()
+{
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+    const QString fox = QStringLiteral("the quick brown fox ");
+    QTest::addRow("one letter left out") << "sister" << "sistr" << "sist[e]r";
+    QTest::addRow("of two same letters") << "letter" << "leter" << "le[t]ter";
+    QTest::addRow("a wrong ending stays in its word")
+        << fox + "jumps over the lazy dog" << fox + "jumped over the lazy dog" << fox + "jump[s] over the lazy dog";
+    QTest::addRow("letters typed in excess are not shown") << "cat" << " caat!" << "cat";
+    QTest::addRow("two letters swapped") << "receive" << "recieve" << "rec[ei]ve";
+    QTest::addRow("empty answer") << "cat" << "" << "[cat]";
+    QTest::addRow("a wholly different word") << "cat" << "dog" << "[cat]";
+    QTest::addRow("capitals") << "Paris" << "pARIs" << "Paris";
+    QTest::addRow("accented letter") << "éclair" << "eclair" << "[é]clair";
+    QTest::addRow("Cyrillic") << "молоко" << "малако" << "м[о]л[о]ко";
+    QTest::addRow("letter beyond 16 bits, whole") << "\U0001D538b" << "b" << "[\U0001D538]b";
+    QTest::addRow("past 50 letters nothing was typed")
+        << QString(55, 'a') << QString(50, 'a') << QString(50, 'a') + "[aaaaa]";
+}
+
+void TestLook::markAnswer_redLettersAreTheMistakes()
+{
+    QFETCH(QString, word);
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    QCOMPARE(markAnswer(word, typed), marked(shown));
+}
+
+// The word is always shown whole; no letter is red for a right answer, and no more than the edits it takes.
+void TestLook::markAnswer_randomPairs()
+{
+    QRandomGenerator random(20261206);
+    const QString letters = QStringLiteral("abAB \u00e9\u00c9");
+    const auto randomText = [&] {
+        QString text;
+        for (int n = random.bounded(13); n > 0; --n)
+            text += letters.at(random.bounded(letters.size()));
+        return text;
+    };
+    for (int round = 0; round < 3000; ++round) {
+        const QString word = randomText();
+        QString typed = random.bounded(3) == 0 ? word : randomText();
+        if (typed == word)
+            for (QChar& c : typed)
+                c = random.bounded(2) ? c.toUpper() : c.toLower();
+        const QString html = markAnswer(word, typed);
+        const int red = html.count(QStringLiteral("<font color='red'>"));
+        const QString context = QStringLiteral("\"%1\" typed \"%2\": %3").arg(word, typed, html);
+        QVERIFY2(QString(html).remove(QStringLiteral("<font color='red'>")).remove(QStringLiteral("</font>")) ==
+                     QStringLiteral("<p align='center'>") + word.toHtmlEscaped() + QStringLiteral("</p>"),
+                 qPrintable(context));
+        QVERIFY2(red <= editDistance(word.toLower(), typed.toLower()), qPrintable(context));
+        QVERIFY2(red == 0 || QString::compare(word, typed, Qt::CaseInsensitive) != 0, qPrintable(context));
+    }
+}
+
+void TestLook::everyText_fitsItsWidget_data()
+{
+    QTest::addColumn<MakeWindow>("make");
+    QTest::addRow("main window") << MakeWindow([] { return new MainWindow(nullptr); });
+    QTest::addRow("Dictionaries") << MakeWindow([] { return new dlgDictionaries(nullptr); });
+    QTest::addRow("Settings") << MakeWindow([] { return new dlgSettings(nullptr); });
+    QTest::addRow("Tips") << MakeWindow([] { return new dlgTips(nullptr); });
+    QTest::addRow("Statistics") << MakeWindow([] { return new dlgStatistics(nullptr); });
+    QTest::addRow("About") << MakeWindow([] { return new dlgAbout(nullptr); });
+    for (const unsigned short mode : {UPDATE_AVAILABLE, UPDATE_NONE, UPDATE_UNAVAILABLE})
+        QTest::addRow("Update, answer %d", mode) << MakeWindow([mode] { return new dlgUpdate(nullptr, mode); });
+}
+
+void TestLook::everyText_fitsItsWidget()
+{
+    QFETCH(MakeWindow, make);
+    std::unique_ptr<QWidget> window(make());
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    const QStringList cut = cutTexts(window.get());
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral("; "))));
+}
+
+void TestLook::resultLine_wholeWordAtAnyWidth_data()
+{
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<int>("windowWidth");
+    QTest::addColumn<bool>("smaller"); // than the form's 32 points, and at least 14
+    const QString longest = QStringLiteral("pneumonoultramicroscopicsilicovolcanoconiosisology"); // 50 letters
+    QTest::addRow("short word keeps the form's size") << "sister" << 600 << false;
+    QTest::addRow("50 letters, narrowest window") << longest << 600 << true;
+    QTest::addRow("50 letters, wider window") << longest << 900 << true;
+    QTest::addRow("phrase wraps at its spaces") << "the quick brown fox jumps over the lazy dog" << 600 << false;
+    QTest::addRow("phrase with a long word") << "supercalifragilisticexpialidocious said the child" << 600 << true;
+}
+
+void TestLook::resultLine_wholeWordAtAnyWidth()
+{
+    QFETCH(QString, word);
+    QFETCH(int, windowWidth);
+    QFETCH(bool, smaller);
+    MainWindow window(nullptr);
+    window.show();
+    window.resize(windowWidth, 380);
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto* result = child<QLabel>(&window, "lblResult");
+    // Shown as a wrong answer, every letter red; a new width fits it again.
+    result->setText(markAnswer(word, QString()));
+    window.resize(windowWidth, 381);
+    QTRY_COMPARE(result->width(), windowWidth - 20);
+
+    const Fit fit = labelFit(result);
+    const int size = result->font().pointSize();
+    QCOMPARE(fit.text, word);
+    QVERIFY2(fit.fits(), qPrintable(fit.says() + QStringLiteral(" at %1 points").arg(size)));
+    QVERIFY2(smaller ? size < 32 && size >= 14 : size == 32, qPrintable(QString::number(size)));
+}
+
+QTEST_MAIN(TestLook)
+#include "tst_look.moc"
