@@ -2,6 +2,7 @@
 
 #include "dictionaries/dlgdictionaries.h"
 #include "text/formatcount.h"
+#include "widgets/appearance.h"
 #include "widgets/messagebox.h"
 #include "platform/platform.h"
 #include "widgets/resources.h"
@@ -17,6 +18,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <limits>
 
 #include <QKeyEvent>
 #include <QIcon>
@@ -35,16 +37,77 @@ std::uint32_t clampTestLength(int stored)
     return length;
 }
 
+namespace {
+
+// The answer line takes at most this many letters, so a longer word is never typed whole.
+constexpr int MAX_ALIGNED_LETTERS = 50;
+
+// One letter of a text: one UTF-16 unit, or two for a letter outside the basic plane.
+struct Letter {
+    int start;
+    int length;
+    uint folded; // compared ignoring case
+};
+
+std::vector<Letter> lettersOf(const QString& text, int limit)
+{
+    std::vector<Letter> letters;
+    for (int i = 0; i < text.size() && static_cast<int>(letters.size()) < limit;) {
+        const bool pair = text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate();
+        const uint code = pair ? QChar::surrogateToUcs4(text.at(i), text.at(i + 1)) : text.at(i).unicode();
+        const int length = pair ? 2 : 1;
+        letters.push_back({i, length, QChar::toCaseFolded(code)});
+        i += length;
+    }
+    return letters;
+}
+
+} // namespace
+
 QString markAnswer(const QString& expected, const QString& typed)
 {
+    const std::vector<Letter> word = lettersOf(expected, std::numeric_limits<int>::max());
+    const std::vector<Letter> answer = lettersOf(typed, MAX_ALIGNED_LETTERS);
+    // Letters past what an answer can hold were never typed; they stay out of the alignment, marked.
+    const std::size_t rows = std::min<std::size_t>(word.size(), MAX_ALIGNED_LETTERS);
+    const std::size_t columns = answer.size();
+
+    // edits[i][j]: the fewest letters to change, leave out or add to turn the first j typed letters into the
+    // first i letters of the word.
+    std::uint8_t edits[MAX_ALIGNED_LETTERS + 1][MAX_ALIGNED_LETTERS + 1];
+    for (std::size_t i = 0; i <= rows; ++i)
+        edits[i][0] = static_cast<std::uint8_t>(i);
+    for (std::size_t j = 0; j <= columns; ++j)
+        edits[0][j] = static_cast<std::uint8_t>(j);
+    const auto same = [&](std::size_t i, std::size_t j) { return word[i].folded == answer[j].folded; };
+    for (std::size_t i = 1; i <= rows; ++i) {
+        for (std::size_t j = 1; j <= columns; ++j) {
+            const int diagonal = edits[i - 1][j - 1] + (same(i - 1, j - 1) ? 0 : 1);
+            const int leftOut = edits[i - 1][j] + 1;
+            const int added = edits[i][j - 1] + 1;
+            edits[i][j] = static_cast<std::uint8_t>(std::min({diagonal, leftOut, added}));
+        }
+    }
+
+    // Walk back along one cheapest alignment, marking the word's letters that were typed as they stand.
+    std::vector<bool> typedRight(word.size(), false);
+    for (std::size_t i = rows, j = columns; i > 0;) {
+        if (j > 0 && edits[i][j] == edits[i - 1][j - 1] + (same(i - 1, j - 1) ? 0 : 1)) {
+            typedRight[i - 1] = same(i - 1, j - 1);
+            --i;
+            --j;
+        } else if (edits[i][j] == edits[i - 1][j] + 1) {
+            --i;
+        } else {
+            --j;
+        }
+    }
+
     QString html = QStringLiteral("<p align='center'>");
-    for (int i = 0; i < expected.size(); ++i) {
+    for (std::size_t i = 0; i < word.size(); ++i) {
         // Words are file names, which may hold "<" and "&".
-        const QString letter = QString(expected.at(i)).toHtmlEscaped();
-        if (i < typed.size() && typed.at(i) == expected.at(i))
-            html += letter;
-        else
-            html += QStringLiteral("<font color='red'>") + letter + QStringLiteral("</font>");
+        const QString letter = expected.mid(word[i].start, word[i].length).toHtmlEscaped();
+        html += typedRight[i] ? letter : QStringLiteral("<font color='red'>") + letter + QStringLiteral("</font>");
     }
     return html + QStringLiteral("</p>");
 }
@@ -53,6 +116,9 @@ namespace {
 
 // The longest the Tips window waits for the automatic update check at start-up.
 constexpr int TIPS_DELAY_MS = 2000;
+
+// A long word in the result line gets a smaller font so that all of it shows, down to this size.
+constexpr int MIN_RESULT_POINT_SIZE = 14;
 
 // Every window opens the same way: modal to the main window, gone when closed, and without waiting for it.
 template <typename Dialog> Dialog* showModal(Dialog* dialog)
@@ -69,6 +135,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(new Ui_MainWin
 {
     initResources();
     ui->setupUi(this);
+    resultPointSize = ui->lblResult->font().pointSize();
 
     replaying = false;
     correctCount = 0;
@@ -286,10 +353,10 @@ void MainWindow::checkAnswer()
     const bool correct = QString::compare(typed, word, Qt::CaseInsensitive) == 0;
     markWordAnswered(&record, currentNumber, correct, leastAskedPick);
     if (correct) {
-        ui->lblResult->setText(QStringLiteral("<p align='center'>OK</p>"));
+        showResult(QStringLiteral("<p align='center'>OK</p>"));
         correctCount += 1;
     } else {
-        ui->lblResult->setText(markAnswer(word.toLower(), typed.toLower()));
+        showResult(markAnswer(word.toLower(), typed.toLower()));
         wrongCount += 1;
     }
     __answer answer;
@@ -318,7 +385,7 @@ void MainWindow::keyPressEvent(QKeyEvent* e)
     if (player->state() == QMediaPlayer::PlayingState)
         return;
     if (testState == Idle && currentNumber == testLength) {
-        ui->lblResult->setText(QStringLiteral("<p align='center'>Finish<br /> Score: ") + formatCount(correctCount) +
+        showResult(QStringLiteral("<p align='center'>Finish<br /> Score: ") + formatCount(correctCount) +
                                QStringLiteral(" / ") + formatCount(wrongCount) + QStringLiteral("</p>"));
         ui->leInput->clear();
         ui->lblHelp->hide();
@@ -392,6 +459,13 @@ void MainWindow::resizeEvent(QResizeEvent* event)
     ui->frmScore->setGeometry(10, 10, 240, 70);
     // As wide as the window: the line also says when a recording could not be played.
     ui->lblHelp->setGeometry(20, h - 85, w - 40, 16);
+    fitLabelText(ui->lblResult, resultPointSize, MIN_RESULT_POINT_SIZE);
+}
+
+void MainWindow::showResult(const QString& html)
+{
+    ui->lblResult->setText(html);
+    fitLabelText(ui->lblResult, resultPointSize, MIN_RESULT_POINT_SIZE);
 }
 
 void MainWindow::on_DictionaryChanged(std::vector<__dictionary>* lst)

@@ -33,8 +33,9 @@ constexpr std::uint32_t MAX_TEST_LENGTH = 10000;
 // included) becomes the maximum.
 std::uint32_t clampTestLength(int stored);
 
-// The HTML of a wrong answer: the expected word letter by letter, wrong or missing letters in red. Both texts
-// come lower-cased.
+// The HTML of a wrong answer: the expected word letter by letter, in red the letters the answer got wrong or
+// left out, found by the fewest edits that turn the answer into the word (case ignored). Letters typed in
+// excess are not shown, since the word is.
 QString markAnswer(const QString& expected, const QString& typed);
 
 class MainWindow : public QMainWindow
@@ -71,10 +72,13 @@ private:
     void openUpdateDialog(int result);
     void showTips();
     void showPendingUpdate();
+    // The whole word stays in view: a phrase wraps at its spaces, a long word gets a smaller font.
+    void showResult(const QString& html);
 
     enum TestState { Running = 0, Idle = 2 };
 
     Ui_MainWindow* ui;
+    int resultPointSize; // the form's size for the result line
     dlgAbout* aboutDialog = nullptr;
     dlgSettings* settingsDialog = nullptr;
     dlgDictionaries* dictionariesDialog = nullptr;
