@@ -159,6 +159,8 @@ MUTANTS = [
      "if (valueLength + 1 <= outSize) {", "if (valueLength <= outSize) {"),
     ("update/updatecheck.cpp", "comparison", "new_version 2 counts as a new version",
      "== 1 ? UPDATE_AVAILABLE : UPDATE_NONE;", ">= 1 ? UPDATE_AVAILABLE : UPDATE_NONE;"),
+    ("update/dlgupdate.cpp", "wrong constant", "the question's window is too narrow for it",
+     "? 340 : 350;", "? 340 : 340;"),
     ("update/dlgupdate.cpp", "missed write", "Yes does not tell the main window to close",
      "    close();\n    emit downloadUpdate();", "    close();"),
     ("update/dlgupdate.cpp", "comparison", "the up-to-date and unavailable texts swapped",
@@ -166,8 +168,8 @@ MUTANTS = [
     # app/
     ("app/mainwindow.cpp", "branch removed", "a stored test length of 0 is not raised to 1",
      "if (length < MIN_TEST_LENGTH)\n        return MIN_TEST_LENGTH;", ""),
-    ("app/mainwindow.cpp", "comparison", "the right letters are shown red",
-     "typed.at(i) == expected.at(i))", "typed.at(i) != expected.at(i))"),
+    ("app/mainwindow.cpp", "comparison", "a wrong letter of the answer is shown black",
+     "typedRight[i - 1] = same(i - 1, j - 1);", "typedRight[i - 1] = true;"),
     ("app/mainwindow.cpp", "wrong constant", "answers are judged with case",
      "Qt::CaseInsensitive", "Qt::CaseSensitive"),
     ("app/mainwindow.cpp", "missed write", "a finished test is not stored",
@@ -183,6 +185,8 @@ MUTANTS = [
      "        disconnect(settingsDialog, &dlgSettings::valueChanged, this, &MainWindow::on_SettingsChanged);",
      "        settingsDialog->setProperty(\"kept\", true);"),
     # widgets/
+    ("widgets/appearance.cpp", "comparison", "a long word keeps the result line's size",
+     "document.idealWidth() <= room.width() &&", "document.idealWidth() >= 0 &&"),
     ("widgets/messagebox.cpp", "missed write", "a message is lost instead of shown",
      "        collected << text;\n", ""),
     ("widgets/folderchooser.cpp", "missed write", "a chosen folder is offered again",
