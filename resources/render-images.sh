@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Renders the program's images from their SVG sources in svg/:
-#   NAME.png  48x48 for every svg/NAME.svg
+#   NAME.png     48x48 for every svg/NAME.svg
+#   NAME@2x.png  96x96, which Qt picks on a screen scaled two times or more
 #   icon.ico  the application icon at 16, 32, 48 and 256 px
 # Safe to run again: every output is rewritten from its source.
 set -euo pipefail
@@ -27,7 +28,8 @@ fi
 for svg in "${sources[@]}"; do
     name=$(basename "$svg" .svg)
     rsvg-convert --width 48 --height 48 --format png --output "$name.png" "$svg"
-    echo "$name.png"
+    rsvg-convert --width 96 --height 96 --format png --output "$name@2x.png" "$svg"
+    echo "$name.png $name@2x.png"
 done
 
 tmp=$(mktemp -d)
