@@ -490,8 +490,11 @@ void MainWindow::on_acSettings_triggered()
 
 void MainWindow::on_acHelp_triggered()
 {
-    // Looked up in the working directory, beside the Default dictionary, not beside the program.
-    platform::openDocument(u"help/main.html");
+    // Beside the Default dictionary: in the source tree, or in the data folder installed with the program.
+    char16_t page[PATH_UNITS] = {};
+    platform::programDataFolder(page, PATH_UNITS);
+    wcslcat(page, u"/help/main.html", PATH_UNITS);
+    platform::openDocument(page);
 }
 
 void MainWindow::openUpdateDialog(int result)

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -41,6 +42,19 @@ void appendProductFolder(char16_t* buffer, int capacity, bool create)
         platform::makeFolder(buffer);
 }
 
+// The sample Default of another copy of the program, the source tree's or an installed one: a folder named
+// Default beside help/main.html. One user may start both; the list shows only the Default of the one running.
+bool isOtherSampleDefault(const char16_t* path)
+{
+    const std::size_t length = wcsnlen16(path, PATH_UNITS);
+    const std::u16string_view name = u"/Default";
+    if (length < name.size() || std::u16string_view(path + length - name.size(), name.size()) != name)
+        return false;
+    char16_t help[PATH_UNITS] = {};
+    wcslcpy(help, path, length - name.size() + 1);
+    return wcslcat(help, u"/help/main.html", PATH_UNITS) < PATH_UNITS && platform::pathExists(help);
+}
+
 } // namespace
 
 int getAppDataFolder(char16_t* buffer, int capacity)
@@ -63,7 +77,7 @@ bool fileExists(const char16_t* path)
 
 void defaultDictionaryPath(char16_t* buffer, int capacity)
 {
-    platform::currentFolder(buffer, capacity);
+    platform::programDataFolder(buffer, capacity);
     wcslcat(buffer, SEPARATOR_TEXT, static_cast<std::size_t>(capacity));
     wcslcat(buffer, u"Default", static_cast<std::size_t>(capacity));
 }
@@ -99,9 +113,11 @@ void readDictionaries(std::vector<__dictionary>& list)
                 entry.path[unit] = static_cast<char16_t>(record[2 * unit] | record[2 * unit + 1] << 8);
             entry.path[PATH_UNITS - 1] = 0;
             entry.selected = record[520] != 0 ? 1 : 0;
-            list.push_back(entry);
             if (wcsequal16(entry.path, defaultPath))
                 defaultFound = true;
+            else if (isOtherSampleDefault(entry.path))
+                continue;
+            list.push_back(entry);
         }
         std::fclose(file);
     }

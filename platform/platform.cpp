@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QSaveFile>
 #include <QStandardPaths>
@@ -191,6 +192,30 @@ void currentFolder(char16_t* buffer, int capacity)
         return;
     const QString folder = QFile::decodeName(cwd);
     wcslcpy(buffer, reinterpret_cast<const char16_t*>(folder.utf16()), static_cast<std::size_t>(capacity));
+}
+
+namespace {
+
+bool holdsProgramData(const QString& folder)
+{
+    return QFileInfo(folder + QStringLiteral("/Default")).isDir() &&
+           QFileInfo(folder + QStringLiteral("/help/main.html")).isFile();
+}
+
+} // namespace
+
+void programDataFolder(char16_t* buffer, int capacity)
+{
+    currentFolder(buffer, capacity);
+    if (capacity <= 0 || holdsProgramData(QString::fromUtf16(buffer)))
+        return;
+    // Installed, the program is <prefix>/bin/quillora and its data <prefix>/share/quillora, whatever the prefix.
+    const QString program = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
+    if (program.isEmpty())
+        return;
+    const QString installed = QDir::cleanPath(QFileInfo(program).path() + QStringLiteral("/../share/quillora"));
+    if (holdsProgramData(installed))
+        wcslcpy(buffer, reinterpret_cast<const char16_t*>(installed.utf16()), static_cast<std::size_t>(capacity));
 }
 
 bool pathExists(const char16_t* path)

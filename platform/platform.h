@@ -26,6 +26,10 @@ int systemConfigFolder(int index, char16_t* buffer, int capacity);
 void makeFolder(const char16_t* path);
 // The current working directory without a trailing separator, cut to the capacity; empty when it cannot be had.
 void currentFolder(char16_t* buffer, int capacity);
+// The folder holding the sample Default dictionary and the help pages, without a trailing separator: the working
+// directory when it holds both (the source tree), else the data folder installed beside the program
+// (<program's folder>/../share/quillora) when there is one, else the working directory.
+void programDataFolder(char16_t* buffer, int capacity);
 // True when something, a file or a folder, is at the path.
 bool pathExists(const char16_t* path);
 

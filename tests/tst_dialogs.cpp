@@ -239,7 +239,7 @@ void TestDialogs::actions_helpAndUpdate()
         QVERIFY2(!action->toolTip().isEmpty() && action->toolTip() != action->text(), qPrintable(action->text()));
     QVERIFY(QTest::qWaitForWindowActive(&window));
     QTest::keyClick(&window, Qt::Key_F1);
-    QCOMPARE(opened, QStringList{QStringLiteral("help/main.html")});
+    QCOMPARE(opened, QStringList{env->workFolder() + QStringLiteral("/help/main.html")});
     QVERIFY(window.findChild<dlgUpdate*>() == nullptr);
     // The tests' service address is a closed port: the window says so.
     child<QAction>(&window, "acUpdate")->trigger();
