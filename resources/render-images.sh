@@ -3,6 +3,7 @@
 #   NAME.png     48x48 for every svg/NAME.svg
 #   NAME@2x.png  96x96, which Qt picks on a screen scaled two times or more
 #   icon.ico  the application icon at 16, 32, 48 and 256 px
+#   icon-256.png  the application icon for the desktop's menus, beside the 48 px icon.png
 # Safe to run again: every output is rewritten from its source.
 set -euo pipefail
 
@@ -31,6 +32,9 @@ for svg in "${sources[@]}"; do
     rsvg-convert --width 96 --height 96 --format png --output "$name@2x.png" "$svg"
     echo "$name.png $name@2x.png"
 done
+
+rsvg-convert --width 256 --height 256 --format png --output icon-256.png svg/icon.svg
+echo icon-256.png
 
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
