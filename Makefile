@@ -2,11 +2,12 @@
 
 PACKAGES := cmake g++ make pkg-config qtbase5-dev qtmultimedia5-dev libqt5multimedia5-plugins \
 	gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav \
-	gstreamer1.0-plugins-ugly espeak-ng xdg-utils libcurl4-openssl-dev libjsmn-dev fonts-liberation2
+	gstreamer1.0-plugins-ugly espeak-ng xdg-utils libcurl4-openssl-dev libjsmn-dev fonts-liberation2 \
+	desktop-file-utils appstream xvfb xauth xdotool
 JOBS ?= 2
 BUILD_TYPE ?= RelWithDebInfo
 
-.PHONY: all deps build run test test-sanitize bench format clean default-dictionary
+.PHONY: all deps build run test test-sanitize bench install package format clean default-dictionary
 
 all: build
 
@@ -39,6 +40,15 @@ run: build
 
 test: build
 	ctest --test-dir build --output-on-failure -j$(JOBS)
+
+# Into /usr/local, or PREFIX; DESTDIR as usual.
+PREFIX ?= /usr/local
+install: build
+	cmake --install build --prefix "$(PREFIX)"
+
+# A Debian package of the program, quillora_<version>_<arch>.deb, in build/.
+package: build
+	cd build && cpack -G DEB
 
 # Speed figures, measured side by side in one run; each benchmark says its target.
 bench: build
