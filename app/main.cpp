@@ -7,6 +7,8 @@ int main(int argc, char* argv[])
 {
     prepareScreenScaling();
     QApplication application(argc, argv);
+    // The desktop matches the windows to the menu entry, and its icon, by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.brindlecot.Quillora"));
     useLayoutFonts();
     MainWindow window(nullptr);
     window.show();
