@@ -182,18 +182,21 @@ void dlgMakeDictionary::finished(const Summary& summary, const QStringList& skip
         return;
     }
     if (summary.cancelled) {
-        MessageBox::information(this, QStringLiteral("Stopped. %1 recordings were made in %2; the words after them "
-                                                     "have none yet. Make again to finish, without replacing.")
-                                          .arg(summary.made)
+        MessageBox::information(this, QStringLiteral("Stopped. %1 made in %2 so far stay there; Make again "
+                                                     "finishes the list, keeping them.")
+                                          .arg(summary.made == 1 ? QStringLiteral("The recording")
+                                                                 : QStringLiteral("The %1 recordings").arg(summary.made))
                                           .arg(folder));
         return;
     }
-    QString text = QStringLiteral("%1 recordings made, %2 kept, %3 lines skipped")
-                       .arg(summary.made)
-                       .arg(summary.kept)
-                       .arg(summary.skipped);
+    const auto count = [](int n, const char* one, const char* more) {
+        return QString::number(n) + QLatin1Char(' ') + QLatin1String(n == 1 ? one : more);
+    };
+    QString text = QStringLiteral("Made %1, kept %2, skipped %3")
+                       .arg(count(summary.made, "recording", "recordings"), count(summary.kept, "recording", "recordings"),
+                            count(summary.skipped, "line", "lines"));
     if (summary.failed > 0)
-        text += QStringLiteral(", %1 words could not be spoken").arg(summary.failed);
+        text += QStringLiteral("; %1 could not be spoken").arg(count(summary.failed, "word", "words"));
     text += QStringLiteral(".");
     if (!skipped.isEmpty()) {
         text += QStringLiteral("\n\nSkipped:\n") + skipped.mid(0, MAX_SKIPPED_SHOWN).join(QLatin1Char('\n'));
