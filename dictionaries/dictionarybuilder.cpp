@@ -1,10 +1,11 @@
 #include "dictionarybuilder.h"
 
+#include "platform/platform.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QProcess>
 #include <QStringList>
 #include <QTemporaryFile>
 #include <QTextCodec>
@@ -26,8 +27,6 @@ namespace {
 constexpr int MAX_FILE_NAME_BYTES = 255;
 // One word takes the engine well under a second; a run this long has hung.
 constexpr int ENGINE_TIMEOUT_MS = 30000;
-// How often a running engine looks at the cancel flag.
-constexpr int CANCEL_POLL_MS = 100;
 const QLatin1String RECORDING_SUFFIX(".wav");
 // The recordings Quillora plays: a word with any of them has a recording already.
 const char* const RECORDING_SUFFIXES[] = {".wav", ".mp3", ".ogg", ".wma"};
@@ -93,35 +92,20 @@ bool isCancelled(const std::atomic<bool>* cancel)
 EngineRun runEngine(const QStringList& arguments, const QString& text, const std::atomic<bool>* cancel = nullptr)
 {
     EngineRun run;
-    QProcess engine;
-    engine.start(QLatin1String(ENGINE), arguments);
-    if (!engine.waitForStarted()) {
-        run.failure = engine.errorString();
-        return run;
-    }
-    run.started = true;
-    engine.write(text.toUtf8());
-    engine.closeWriteChannel();
-    int waited = 0;
-    while (!engine.waitForFinished(CANCEL_POLL_MS)) {
-        waited += CANCEL_POLL_MS;
-        if (isCancelled(cancel) || waited >= ENGINE_TIMEOUT_MS || engine.state() == QProcess::NotRunning) {
-            if (engine.state() == QProcess::NotRunning)
-                break;
-            engine.kill();
-            engine.waitForFinished();
-            run.failure = isCancelled(cancel) ? QStringLiteral("cancelled")
-                                              : QStringLiteral("%1 did not finish within %2 seconds")
-                                                    .arg(QLatin1String(ENGINE))
-                                                    .arg(ENGINE_TIMEOUT_MS / 1000);
-            return run;
-        }
-    }
-    run.errors = engine.readAllStandardError();
+    const platform::ProgramRun engine = platform::runProgram(ENGINE, arguments, text.toUtf8(), ENGINE_TIMEOUT_MS, cancel);
+    run.started = engine.started;
+    run.errors = engine.errors;
     const QString said = firstLine(run.errors);
-    if (engine.exitStatus() != QProcess::NormalExit)
+    if (!engine.started)
+        run.failure = engine.failure;
+    else if (!engine.finished)
+        run.failure = isCancelled(cancel) ? QStringLiteral("cancelled")
+                                          : QStringLiteral("%1 did not finish within %2 seconds")
+                                                .arg(QLatin1String(ENGINE))
+                                                .arg(ENGINE_TIMEOUT_MS / 1000);
+    else if (engine.crashed)
         run.failure = QStringLiteral("%1 crashed").arg(QLatin1String(ENGINE));
-    else if (engine.exitCode() != 0)
+    else if (engine.exitCode != 0)
         run.failure = QStringLiteral("%1 failed").arg(QLatin1String(ENGINE)) +
                       (said.isEmpty() ? QString() : QStringLiteral(": ") + said);
     return run;
@@ -306,18 +290,18 @@ QString speak(const QString& word, const Options& options, const QString& path)
 
 std::vector<Voice> voices(QString* error)
 {
-    QProcess engine;
-    engine.start(QLatin1String(ENGINE), {QStringLiteral("--voices")});
+    const platform::ProgramRun engine =
+        platform::runProgram(ENGINE, {QStringLiteral("--voices")}, QByteArray(), ENGINE_TIMEOUT_MS);
     std::vector<Voice> found;
-    if (!engine.waitForStarted() || !engine.waitForFinished(ENGINE_TIMEOUT_MS) || engine.exitCode() != 0) {
+    if (!engine.finished || engine.exitCode != 0) {
         if (error != nullptr)
             *error = QStringLiteral("the text-to-speech engine %1 cannot be started (%2); install the Debian "
                                     "package espeak-ng")
-                         .arg(QLatin1String(ENGINE), engine.errorString());
+                         .arg(QLatin1String(ENGINE), engine.failure);
         return found;
     }
     // "Pty Language Age/Gender VoiceName File Other Languages", then one voice per line.
-    const QStringList rows = QString::fromUtf8(engine.readAllStandardOutput()).split(QLatin1Char('\n'));
+    const QStringList rows = QString::fromUtf8(engine.output).split(QLatin1Char('\n'));
     for (int i = 1; i < rows.size(); ++i) {
         const QStringList columns = rows.at(i).simplified().split(QLatin1Char(' '));
         if (columns.size() >= 4)

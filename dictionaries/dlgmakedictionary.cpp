@@ -167,14 +167,17 @@ void dlgMakeDictionary::lineDone(int done, int total)
 {
     if (progress == nullptr || cancel)
         return;
-    progress->setValue(done);
     progress->setLabelText(QStringLiteral("%1 of %2").arg(done).arg(total));
+    // Last: a window-modal progress window handles waiting events in setValue, the end of the run included.
+    progress->setValue(done);
 }
 
 void dlgMakeDictionary::finished(const Summary& summary, const QStringList& skipped)
 {
     stopBuilding();
-    delete progress;
+    // This may run inside the progress window's own setValue, so it goes once that has returned.
+    progress->hide();
+    progress->deleteLater();
     progress = nullptr;
     const QString folder = QDir::toNativeSeparators(dictionaryFolder());
     if (!summary.error.isEmpty()) {
