@@ -1,6 +1,7 @@
 #include "dlgdictionaries.h"
 
 #include "platform/platform.h"
+#include "dlgmakedictionary.h"
 #include "ui_dlgdictionaries.h"
 #include "widgets/folderchooser.h"
 #include "widgets/messagebox.h"
@@ -69,8 +70,21 @@ void dlgDictionaries::on_btnAdd_clicked()
 {
     const QString folder = FolderChooser::chooseFolder(
         this, QString(), QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
-    if (folder.isEmpty())
-        return;
+    if (!folder.isEmpty())
+        addFolder(folder);
+}
+
+void dlgDictionaries::on_btnNew_clicked()
+{
+    auto* window = new dlgMakeDictionary(this);
+    window->setModal(true);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    connect(window, &dlgMakeDictionary::dictionaryMade, this, &dlgDictionaries::addFolder);
+    window->show();
+}
+
+void dlgDictionaries::addFolder(const QString& folder)
+{
     // A folder already listed is shown, not added again.
     const auto whole = [](const QString& path) { return QDir::cleanPath(QFileInfo(path).absoluteFilePath()); };
     for (std::size_t i = 0; i < dictionaries.size(); ++i) {

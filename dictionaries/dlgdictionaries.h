@@ -31,6 +31,7 @@ private slots:
     void on_btnAdd_clicked();
     void on_btnDelete_clicked();
     void on_btnOK_clicked();
+    void on_btnNew_clicked();
 
 private:
     Ui_dlgDictionaries* ui;
@@ -38,4 +39,6 @@ private:
     std::vector<__dictionary> dictionaries;
 
     void appendEntry(const __dictionary& record, bool exists);
+    // Lists the folder ticked and stores the list; a folder listed already is only selected.
+    void addFolder(const QString& folder);
 };

@@ -7,6 +7,9 @@
 #include <ctime>
 #include <functional>
 
+#include <QByteArray>
+#include <QStringList>
+
 namespace platform {
 
 // Separator between the parts of every path the program builds.
@@ -84,6 +87,23 @@ void openFolder(const char16_t* path);
 using Opener = std::function<void(const char16_t*)>;
 void setDocumentOpener(Opener opener);
 void setFolderOpener(Opener opener);
+
+// What became of a program run by runProgram.
+struct ProgramRun
+{
+    bool started = false;  // false: not found or not runnable, with the reason in failure
+    bool finished = false; // false: stopped for the time limit or cancel, or started not at all
+    bool crashed = false;  // ended by a signal
+    int exitCode = -1;
+    QByteArray output; // standard output
+    QByteArray errors; // standard error
+    QString failure;
+};
+// Runs a program found on PATH with the arguments and the input on its standard input, and waits for its end;
+// after timeoutMs, or within 100 ms of cancel (if given) turning true, it is killed. A small process starts it,
+// so that starting one costs the same however large this program has grown.
+ProgramRun runProgram(const char* program, const QStringList& arguments, const QByteArray& input, int timeoutMs,
+                      const std::atomic<bool>* cancel = nullptr);
 
 // One HTTP GET of the address, reading at most capacity bytes of the body, whatever the status. False when the
 // connection or the read fails, or when cancel (if given) turns true, which ends the transfer within about 100 ms.

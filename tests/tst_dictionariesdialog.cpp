@@ -1,8 +1,10 @@
 #include "app/mainwindow.h"
 #include "dictionaries/dlgdictionaries.h"
+#include "dictionaries/dlgmakedictionary.h"
 #include "platform/platform.h"
 #include "widgets/folderchooser.h"
 #include "widgets/messagebox.h"
+#include "widgets/opendialog.h"
 
 #include "testenvironment.h"
 
@@ -10,6 +12,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMediaPlayer>
 
@@ -22,6 +25,7 @@ private slots:
     void initTestCase() { MessageBox::collectForTesting(); }
     void editThenClose_storesTicksAndDeletions();
     void mainWindow_playsAnAddedFolder();
+    void newDictionary_spokenListedAndPlayed();
 
 private:
     QPointer<dlgDictionaries> dialog;
@@ -112,6 +116,37 @@ void TestDictionariesDialog::mainWindow_playsAnAddedFolder()
     QCOMPARE(stored(), (QStringList{"work/Default=0", "words=1"}));
     child<QAction>(&window, "acStart")->trigger();
     QCOMPARE(window.findChild<QMediaPlayer*>()->media().request().url().toLocalFile(), full("words/dog.ogg"));
+}
+
+// New... speaks a word list into a new folder, listed ticked as Add lists a folder; a test draws from it.
+void TestDictionariesDialog::newDictionary_spokenListedAndPlayed()
+{
+    env->writeData(QStringLiteral("settings.conf"), "tip=0\n");
+    MainWindow window;
+    child<QAction>(&window, "acDictionaries")->trigger();
+    dialog = window.findChild<dlgDictionaries*>();
+    click("btnNew");
+    QPointer<dlgMakeDictionary> maker = dialog->findChild<dlgMakeDictionary*>();
+    const auto press = [&](const char* name) { QTest::mouseClick(child<QAbstractButton>(maker, name), Qt::LeftButton); };
+    child<QLineEdit>(maker, "leName")->setText(QStringLiteral("Animals"));
+    press("btnMake"); // no words yet
+    FolderChooser::setNextFolderForTesting(full("lists"));
+    press("tbFolder");
+    QVERIFY(writeFile(full("words.txt"), "cat\n/\n dog\n"));
+    OpenDialog::setNextOpenFileNameForTesting(full("words.txt"));
+    press("btnLoad");
+    press("btnMake");
+    QTRY_VERIFY_WITH_TIMEOUT(maker.isNull(), 30000); // closed once made
+    QCOMPARE(MessageBox::takeCollected(),
+             (QStringList{"The word list is empty. Type or paste the words, one per line, or load a word list.",
+                          "Made 2 recordings, kept 0 recordings, skipped 1 line.\n\nSkipped:\n"
+                          "line 2: \"/\" has a slash, which no file name can hold"}));
+    QCOMPARE(QDir(full("lists/Animals")).entryList(QDir::Files), (QStringList{"cat.wav", "dog.wav"}));
+    QCOMPARE(shown(), (QStringList{"Default [ ] red", "Animals [x]"}));
+    QCOMPARE(stored(), (QStringList{"work/Default=1", "lists/Animals=1"}));
+    click("btnOK");
+    child<QAction>(&window, "acStart")->trigger();
+    QVERIFY(window.findChild<QMediaPlayer*>()->media().request().url().toLocalFile().startsWith(full("lists/Animals/")));
 }
 
 QTEST_MAIN(TestDictionariesDialog)

@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
 #include "dictionaries/dlgdictionaries.h"
+#include "dictionaries/dlgmakedictionary.h"
 #include "settings/dlgsettings.h"
 #include "settings/dlgtips.h"
 #include "statistics/dlgstatistics.h"
@@ -232,6 +233,7 @@ void TestLook::everyText_fitsItsWidget_data()
     QTest::addColumn<MakeWindow>("make");
     QTest::addRow("main window") << MakeWindow([] { return new MainWindow(nullptr); });
     QTest::addRow("Dictionaries") << MakeWindow([] { return new dlgDictionaries(nullptr); });
+    QTest::addRow("Make dictionary") << MakeWindow([] { return new dlgMakeDictionary(nullptr); });
     QTest::addRow("Settings") << MakeWindow([] { return new dlgSettings(nullptr); });
     QTest::addRow("Tips") << MakeWindow([] { return new dlgTips(nullptr); });
     QTest::addRow("Statistics") << MakeWindow([] { return new dlgStatistics(nullptr); });

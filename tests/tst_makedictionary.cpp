@@ -1,4 +1,4 @@
-#include "tools/dictionarybuilder.h"
+#include "dictionaries/dictionarybuilder.h"
 
 #include "testenvironment.h"
 
@@ -39,6 +39,16 @@ class TestMakeDictionary : public EnvironmentTest
         return QDir(p).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
     }
 
+    // A stand-in engine takes as many tenths of a second as the word says, and copies a real recording.
+    void useTimedEngine()
+    {
+        QVERIFY(writeFile(at("bin/espeak-ng"), "#!/bin/sh\nfor a; do [ \"$p\" = -w ] && o=$a; p=$a; done\nread w\n"
+                                               "[ \"$o\" ] || exit 0\nsleep 0.$w\ncp '" + sound("cat.wav").toUtf8() +
+                                                   "' \"$o\"\n"));
+        QVERIFY(QFile(at("bin/espeak-ng")).setPermissions(QFile::ReadOwner | QFile::ExeOwner));
+        qputenv("PATH", at("bin").toUtf8() + ':' + qgetenv("PATH"));
+    }
+
 private slots:
     void readWordList_skipsLinesThatCannotNameARecording()
     {
@@ -57,7 +67,7 @@ private slots:
         const QString output = at("new/Fruit");
         const QByteArray list("\357\273\277apple\r\n..\nna\xC3\xAFve\ndon't\n ice cream \n-ish\napple");
         QVERIFY(writeFile(at("words.txt"), list) && writeFile(at("again.txt"), "apple\npear"));
-        QCOMPARE(run({"--output", output, at("words.txt")}), 0);
+        QCOMPARE(run({"--jobs", "1", "--output", output, at("words.txt")}), 0);
         const QStringList made{"-ish.wav", "apple.wav", "don't.wav", "ice cream.wav", "naïve.wav"};
         QCOMPARE(everythingIn(output), made);
         for (const QString& name : made)
@@ -78,6 +88,41 @@ private slots:
         player.setMedia(QUrl::fromLocalFile(output + QStringLiteral("/apple.wav")));
         player.play();
         QTRY_COMPARE_WITH_TIMEOUT(player.mediaStatus(), QMediaPlayer::EndOfMedia, 10000);
+    }
+
+    void build_inParallel_reportsInOrderOfCompletion()
+    {
+        const QByteArray path = qgetenv("PATH");
+        useTimedEngine();
+        dictionarybuilder::Options options;
+        options.outputFolder = at("out");
+        options.jobs = 3;
+        // The three words start at once; the quickest frees its engine for the skipped line.
+        const auto lines = dictionarybuilder::readWordList("5\n1\n3\n/\n");
+        QStringList done; // a recording reported is there
+        const auto summary = dictionarybuilder::build(lines, options, [&](const dictionarybuilder::LineDone& line) {
+            done << line.line->word + (QFile::exists(at("out/" + line.line->word + ".wav")) ? "+" : "");
+        });
+        qputenv("PATH", path);
+        QCOMPARE(done, (QStringList{"1+", "/", "3+", "5+"}));
+        QVERIFY(summary.error.isEmpty() && summary.made == 3 && summary.skipped == 1 && !summary.cancelled);
+    }
+
+    void build_cancelled_leavesOnlyWholeRecordings()
+    {
+        const QByteArray path = qgetenv("PATH");
+        useTimedEngine();
+        dictionarybuilder::Options options;
+        options.outputFolder = at("out");
+        options.jobs = 2;
+        std::atomic<bool> cancel{false};
+        const auto lines = dictionarybuilder::readWordList("1\n9\n8\n7\n6\n5\n");
+        const auto summary = dictionarybuilder::build(
+            lines, options, [&](const dictionarybuilder::LineDone&) { cancel = true; }, &cancel);
+        qputenv("PATH", path);
+        QVERIFY(summary.cancelled && summary.made == 1);
+        QCOMPARE(everythingIn(at("out")), QStringList{"1.wav"}); // the word stopped mid-way left nothing
+        QCOMPARE(readFile(at("out/1.wav")), readFile(sound("cat.wav")));
     }
 
     void run_fatalOrFailingEngine_leavesNoRecording()

@@ -1,16 +1,22 @@
 // quillora-make-dictionary: speaks a word list into a folder of recordings that Quillora takes as a dictionary.
 
-#include "tools/dictionarybuilder.h"
+#include "dictionaries/dictionarybuilder.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFile>
 #include <QTextStream>
+#include <QThread>
 
 #include <cstdio>
 
 using namespace dictionarybuilder;
 
 namespace {
+
+const char COMMAND[] = "quillora-make-dictionary";
+// More engines at once than this only queue for the processor.
+constexpr int MAX_JOBS = 64;
 
 const char EXIT_CODES[] = "\n"
                           "Exit codes:\n"
@@ -21,6 +27,48 @@ const char EXIT_CODES[] = "\n"
                           "  3  the word list cannot be read\n"
                           "  4  the output folder cannot be made or written in\n"
                           "  5  the espeak-ng text-to-speech engine is missing or does not start\n";
+
+// Speaks the list's words into the output folder, a line per word on progress, then the counts.
+ExitCode makeDictionary(const QString& listPath, const Options& options, QTextStream& progress)
+{
+    const auto say = [&progress](const QString& line) {
+        progress << line << '\n';
+        progress.flush();
+    };
+    const QString command = QLatin1String(COMMAND) + QStringLiteral(": ");
+    QFile list(listPath);
+    if (!list.open(QIODevice::ReadOnly)) {
+        say(command + QStringLiteral("cannot read the word list \"%1\": ").arg(listPath) + list.errorString());
+        return ListUnreadable;
+    }
+    const Summary summary = build(readWordList(list.readAll()), options, [&](const LineDone& done) {
+        const QString& word = done.line->word;
+        switch (done.outcome) {
+        case LineDone::Made:
+            say(QStringLiteral("made    ") + word);
+            break;
+        case LineDone::Kept:
+            say(QStringLiteral("kept    ") + word + QStringLiteral(" (%1 is there)").arg(done.detail));
+            break;
+        case LineDone::Skipped:
+            say(QStringLiteral("skipped line %1: ").arg(done.line->number) + done.detail);
+            break;
+        case LineDone::Failed:
+            say(QStringLiteral("failed  ") + word + QStringLiteral(": ") + done.detail);
+            break;
+        }
+    });
+    if (!summary.error.isEmpty()) {
+        say(command + summary.error);
+        return summary.code;
+    }
+    say(QStringLiteral("%1 made, %2 kept, %3 skipped, %4 failed")
+            .arg(summary.made)
+            .arg(summary.kept)
+            .arg(summary.skipped)
+            .arg(summary.failed));
+    return summary.code;
+}
 
 } // namespace
 
@@ -50,7 +98,10 @@ int main(int argc, char* argv[])
                                     QStringLiteral("Folder for the recordings, made if missing."),
                                     QStringLiteral("folder"), QStringLiteral("."));
     const QCommandLineOption force(QStringLiteral("force"), QStringLiteral("Replace WAV recordings already there."));
-    parser.addOptions({help, voice, speed, output, force});
+    const QCommandLineOption jobs({QStringLiteral("j"), QStringLiteral("jobs")},
+                                  QStringLiteral("Words spoken at once; the default is one per processor core."),
+                                  QStringLiteral("n"), QString::number(QThread::idealThreadCount()));
+    parser.addOptions({help, voice, speed, output, force, jobs});
     parser.addPositionalArgument(QStringLiteral("word-list"), QStringLiteral("The words, one per line."));
 
     const QString usage = QStringLiteral(" (--help tells how to use it)");
@@ -78,6 +129,8 @@ int main(int argc, char* argv[])
     options.speed = parser.value(speed).toInt(&isNumber);
     options.outputFolder = parser.value(output);
     options.force = parser.isSet(force);
+    bool jobsIsNumber = false;
+    options.jobs = parser.value(jobs).toInt(&jobsIsNumber);
     if (options.voice.isEmpty()) {
         errors << command << QStringLiteral("the voice is empty") << usage << '\n';
         return BadUsage;
@@ -88,6 +141,11 @@ int main(int argc, char* argv[])
                       .arg(MIN_SPEED)
                       .arg(MAX_SPEED)
                       .arg(parser.value(speed))
+               << '\n';
+        return BadUsage;
+    }
+    if (!jobsIsNumber || options.jobs < 1 || options.jobs > MAX_JOBS) {
+        errors << command << QStringLiteral("the jobs must be 1 to %1, not \"%2\"").arg(MAX_JOBS).arg(parser.value(jobs))
                << '\n';
         return BadUsage;
     }

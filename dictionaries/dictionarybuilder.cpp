@@ -1,20 +1,24 @@
 #include "dictionarybuilder.h"
 
+#include "platform/platform.h"
+
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
-#include <QProcess>
 #include <QStringList>
 #include <QTemporaryFile>
 #include <QTextCodec>
 #include <QtEndian>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <mutex>
+#include <thread>
 
 namespace dictionarybuilder {
 
-const char COMMAND[] = "quillora-make-dictionary";
 const char ENGINE[] = "espeak-ng";
 
 namespace {
@@ -55,12 +59,6 @@ QString firstLine(const QByteArray& text)
     return QString::fromUtf8(text).trimmed().section(QLatin1Char('\n'), 0, 0).trimmed();
 }
 
-void say(QTextStream& progress, const QString& line)
-{
-    progress << line << '\n';
-    progress.flush();
-}
-
 QString existingRecording(const QString& folder, const QString& word)
 {
     for (const char* suffix : RECORDING_SUFFIXES) {
@@ -85,46 +83,45 @@ struct EngineRun
     QByteArray errors;
 };
 
+bool isCancelled(const std::atomic<bool>* cancel)
+{
+    return cancel != nullptr && cancel->load();
+}
+
 // Gives the engine its text on standard input, where a word such as "-ish" cannot be taken for an option.
-EngineRun runEngine(const QStringList& arguments, const QString& text)
+EngineRun runEngine(const QStringList& arguments, const QString& text, const std::atomic<bool>* cancel = nullptr)
 {
     EngineRun run;
-    QProcess engine;
-    engine.start(QLatin1String(ENGINE), arguments);
-    if (!engine.waitForStarted()) {
-        run.failure = engine.errorString();
-        return run;
-    }
-    run.started = true;
-    engine.write(text.toUtf8());
-    engine.closeWriteChannel();
-    if (!engine.waitForFinished(ENGINE_TIMEOUT_MS)) {
-        engine.kill();
-        engine.waitForFinished();
-        run.failure = QStringLiteral("%1 did not finish within %2 seconds")
-                          .arg(QLatin1String(ENGINE))
-                          .arg(ENGINE_TIMEOUT_MS / 1000);
-        return run;
-    }
-    run.errors = engine.readAllStandardError();
+    const platform::ProgramRun engine = platform::runProgram(ENGINE, arguments, text.toUtf8(), ENGINE_TIMEOUT_MS, cancel);
+    run.started = engine.started;
+    run.errors = engine.errors;
     const QString said = firstLine(run.errors);
-    if (engine.exitStatus() != QProcess::NormalExit)
+    if (!engine.started)
+        run.failure = engine.failure;
+    else if (!engine.finished)
+        run.failure = isCancelled(cancel) ? QStringLiteral("cancelled")
+                                          : QStringLiteral("%1 did not finish within %2 seconds")
+                                                .arg(QLatin1String(ENGINE))
+                                                .arg(ENGINE_TIMEOUT_MS / 1000);
+    else if (engine.crashed)
         run.failure = QStringLiteral("%1 crashed").arg(QLatin1String(ENGINE));
-    else if (engine.exitCode() != 0)
+    else if (engine.exitCode != 0)
         run.failure = QStringLiteral("%1 failed").arg(QLatin1String(ENGINE)) +
                       (said.isEmpty() ? QString() : QStringLiteral(": ") + said);
     return run;
 }
 
-// Speaks the word into folder/word.wav, replacing what is there; returns why it failed.
-QString recordWord(const QString& folder, const QString& word, const Options& options)
+// Speaks the word into target, replacing what is there; returns why it failed.
+QString recordWord(const QString& target, const QString& word, const Options& options,
+                   const std::atomic<bool>* cancel = nullptr)
 {
-    QTemporaryFile temporary(folder + TEMPORARY_NAME);
+    QTemporaryFile temporary(QFileInfo(target).path() + TEMPORARY_NAME);
     if (!temporary.open())
         return QStringLiteral("cannot make a file in the output folder: ") + temporary.errorString();
     temporary.close();
 
-    const EngineRun run = runEngine(engineArguments(options) << QStringLiteral("-w") << temporary.fileName(), word);
+    const EngineRun run =
+        runEngine(engineArguments(options) << QStringLiteral("-w") << temporary.fileName(), word, cancel);
     if (!run.failure.isEmpty())
         return run.failure;
     // The engine exits with 0 even when it could not write the file.
@@ -137,7 +134,6 @@ QString recordWord(const QString& folder, const QString& word, const Options& op
     // A temporary file is private to its owner; a recording is not.
     temporary.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser |
                              QFile::ReadGroup | QFile::ReadOther);
-    const QString target = folder + QLatin1Char('/') + word + RECORDING_SUFFIX;
     // rename() replaces an old recording in one step, where QFile::rename would first need it removed.
     if (std::rename(QFile::encodeName(temporary.fileName()).constData(), QFile::encodeName(target).constData()) != 0)
         return QStringLiteral("cannot name the recording %1: ").arg(quoted(target)) + qt_error_string(errno);
@@ -208,72 +204,126 @@ qint64 wavSoundBytes(const QString& path)
     }
 }
 
-ExitCode makeDictionary(const QString& listPath, const Options& options, QTextStream& progress)
+Summary build(const std::vector<ListLine>& lines, const Options& options,
+              const std::function<void(const LineDone&)>& done, const std::atomic<bool>* cancel)
 {
-    const QString command = QLatin1String(COMMAND) + QStringLiteral(": ");
-    QFile list(listPath);
-    if (!list.open(QIODevice::ReadOnly)) {
-        say(progress,
-            command + QStringLiteral("cannot read the word list %1: ").arg(quoted(listPath)) + list.errorString());
-        return ListUnreadable;
+    Summary summary;
+    // One silent run first, so that a missing engine or an unknown voice stops the run before anything is made.
+    const EngineRun probe = runEngine(engineArguments(options) << QStringLiteral("-q"), QString());
+    if (!probe.started) {
+        summary.code = EngineMissing;
+        summary.error = QStringLiteral("the text-to-speech engine %1 cannot be started (%2); install the Debian "
+                                       "package espeak-ng")
+                            .arg(QLatin1String(ENGINE), probe.failure);
+        return summary;
     }
-    const std::vector<ListLine> lines = readWordList(list.readAll());
+    if (!probe.failure.isEmpty()) {
+        summary.code = BadUsage;
+        summary.error = QStringLiteral("cannot speak with the voice %1: ").arg(quoted(options.voice)) + probe.failure;
+        return summary;
+    }
 
     const QString folder = QDir(options.outputFolder).absolutePath();
     if (!QDir().mkpath(folder)) {
-        say(progress, command + QStringLiteral("cannot make the output folder %1").arg(quoted(folder)));
-        return OutputUnwritable;
+        summary.code = OutputUnwritable;
+        summary.error = QStringLiteral("cannot make the output folder %1").arg(quoted(folder));
+        return summary;
     }
     {
         QTemporaryFile trial(folder + TEMPORARY_NAME);
         if (!trial.open()) {
-            say(progress, command + QStringLiteral("cannot write in the output folder %1: ").arg(quoted(folder)) +
-                              trial.errorString());
-            return OutputUnwritable;
+            summary.code = OutputUnwritable;
+            summary.error =
+                QStringLiteral("cannot write in the output folder %1: ").arg(quoted(folder)) + trial.errorString();
+            return summary;
         }
     }
 
-    // One silent run first, so that a missing engine or an unknown voice stops the run before any word.
-    const EngineRun probe = runEngine(engineArguments(options) << QStringLiteral("-q"), QString());
-    if (!probe.started) {
-        say(progress,
-            command + QStringLiteral("the text-to-speech engine %1 cannot be started (%2); install the Debian "
-                                     "package espeak-ng")
-                          .arg(QLatin1String(ENGINE), probe.failure));
-        return EngineMissing;
-    }
-    if (!probe.failure.isEmpty()) {
-        say(progress,
-            command + QStringLiteral("cannot speak with the voice %1: ").arg(quoted(options.voice)) + probe.failure);
-        return BadUsage;
-    }
+    std::mutex reporting;
+    std::atomic<std::size_t> next{0};
+    const auto report = [&](const ListLine& line, LineDone::Outcome outcome, const QString& detail) {
+        const std::lock_guard<std::mutex> lock(reporting);
+        (outcome == LineDone::Made      ? summary.made
+         : outcome == LineDone::Kept    ? summary.kept
+         : outcome == LineDone::Skipped ? summary.skipped
+                                        : summary.failed) += 1;
+        if (done)
+            done(LineDone{&line, outcome, detail});
+    };
+    const auto work = [&] {
+        for (std::size_t i = next++; i < lines.size() && !isCancelled(cancel); i = next++) {
+            const ListLine& line = lines[i];
+            if (!line.problem.isEmpty()) {
+                report(line, LineDone::Skipped, line.problem);
+                continue;
+            }
+            // Replacing touches only the recordings the builder makes; others are the user's own.
+            const QString existing = existingRecording(folder, line.word);
+            if (!existing.isEmpty() && !(options.force && existing.endsWith(RECORDING_SUFFIX))) {
+                report(line, LineDone::Kept, existing);
+                continue;
+            }
+            const QString failure =
+                recordWord(folder + QLatin1Char('/') + line.word + RECORDING_SUFFIX, line.word, options, cancel);
+            if (isCancelled(cancel))
+                break;
+            report(line, failure.isEmpty() ? LineDone::Made : LineDone::Failed, failure);
+        }
+    };
+    const std::size_t jobs = std::min<std::size_t>(std::max(options.jobs, 1), std::max<std::size_t>(lines.size(), 1));
+    std::vector<std::thread> helpers;
+    for (std::size_t i = 1; i < jobs; ++i)
+        helpers.emplace_back(work);
+    work();
+    for (std::thread& helper : helpers)
+        helper.join();
 
-    int made = 0, kept = 0, skipped = 0, failed = 0;
-    for (const ListLine& line : lines) {
-        if (!line.problem.isEmpty()) {
-            say(progress, QStringLiteral("skipped line %1: ").arg(line.number) + line.problem);
-            ++skipped;
-            continue;
-        }
-        // --force replaces only the recordings this command makes; others are the user's own.
-        const QString existing = existingRecording(folder, line.word);
-        if (!existing.isEmpty() && !(options.force && existing.endsWith(RECORDING_SUFFIX))) {
-            say(progress, QStringLiteral("kept    ") + line.word + QStringLiteral(" (%1 is there)").arg(existing));
-            ++kept;
-            continue;
-        }
-        const QString failure = recordWord(folder, line.word, options);
-        if (failure.isEmpty()) {
-            say(progress, QStringLiteral("made    ") + line.word);
-            ++made;
-        } else {
-            say(progress, QStringLiteral("failed  ") + line.word + QStringLiteral(": ") + failure);
-            ++failed;
-        }
+    summary.cancelled = isCancelled(cancel);
+    summary.code = summary.failed > 0 ? SomeWordsFailed : EveryWordRecorded;
+    return summary;
+}
+
+QString speak(const QString& word, const Options& options, const QString& path)
+{
+    return recordWord(path, word, options);
+}
+
+std::vector<Voice> voices(QString* error)
+{
+    const platform::ProgramRun engine =
+        platform::runProgram(ENGINE, {QStringLiteral("--voices")}, QByteArray(), ENGINE_TIMEOUT_MS);
+    std::vector<Voice> found;
+    if (!engine.finished || engine.exitCode != 0) {
+        if (error != nullptr)
+            *error = QStringLiteral("the text-to-speech engine %1 cannot be started (%2); install the Debian "
+                                    "package espeak-ng")
+                         .arg(QLatin1String(ENGINE), engine.failure);
+        return found;
     }
-    say(progress,
-        QStringLiteral("%1 made, %2 kept, %3 skipped, %4 failed").arg(made).arg(kept).arg(skipped).arg(failed));
-    return failed > 0 ? SomeWordsFailed : EveryWordRecorded;
+    // "Pty Language Age/Gender VoiceName File Other Languages", then one voice per line.
+    const QStringList rows = QString::fromUtf8(engine.output).split(QLatin1Char('\n'));
+    for (int i = 1; i < rows.size(); ++i) {
+        const QStringList columns = rows.at(i).simplified().split(QLatin1Char(' '));
+        if (columns.size() >= 4)
+            found.push_back({columns.at(1), QString(columns.at(3)).replace(QLatin1Char('_'), QLatin1Char(' '))});
+    }
+    std::sort(found.begin(), found.end(), [](const Voice& a, const Voice& b) {
+        return QString::localeAwareCompare(a.name, b.name) < 0;
+    });
+    return found;
+}
+
+int preferredVoice(const std::vector<Voice>& voices, const QString& localeName)
+{
+    const QString locale = localeName.section(QLatin1Char('.'), 0, 0).toLower().replace(QLatin1Char('_'), QLatin1Char('-'));
+    const QStringList wanted{locale, locale.section(QLatin1Char('-'), 0, 0), QStringLiteral("en-gb"),
+                             QStringLiteral("en-us"), QStringLiteral("en")};
+    for (const QString& code : wanted) {
+        for (std::size_t i = 0; i < voices.size(); ++i)
+            if (voices[i].code.compare(code, Qt::CaseInsensitive) == 0)
+                return static_cast<int>(i);
+    }
+    return -1;
 }
 
 } // namespace dictionarybuilder

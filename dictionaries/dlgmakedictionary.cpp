@@ -1,0 +1,234 @@
+#include "dlgmakedictionary.h"
+
+#include "ui_dlgmakedictionary.h"
+#include "widgets/folderchooser.h"
+#include "widgets/messagebox.h"
+#include "widgets/opendialog.h"
+#include "widgets/resources.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QLocale>
+#include <QMediaContent>
+#include <QMediaPlayer>
+#include <QProgressDialog>
+#include <QStandardPaths>
+#include <QThread>
+#include <QUrl>
+
+#include <algorithm>
+
+using namespace dictionarybuilder;
+
+namespace {
+
+// A word list longer than this is not a word list.
+constexpr qint64 MAX_LIST_BYTES = 4 * 1024 * 1024;
+// The skipped lines the summary names one by one.
+constexpr int MAX_SKIPPED_SHOWN = 15;
+
+} // namespace
+
+dlgMakeDictionary::dlgMakeDictionary(QWidget* parent)
+    : QDialog(parent), ui(new Ui_dlgMakeDictionary), player(new QMediaPlayer(this))
+{
+    initResources();
+    ui->setupUi(this);
+    setFixedSize(440, 415);
+    ui->leFolder->setText(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) +
+                          QStringLiteral("/Quillora"));
+    QString missing;
+    const std::vector<Voice> found = voices(&missing);
+    for (const Voice& voice : found)
+        ui->cbVoice->addItem(QStringLiteral("%1 (%2)").arg(voice.name, voice.code), voice.code);
+    ui->cbVoice->setCurrentIndex(preferredVoice(found, QLocale::system().name()));
+    ui->cbVoice->setEnabled(!found.empty());
+    ui->cbVoice->setToolTip(missing);
+}
+
+dlgMakeDictionary::~dlgMakeDictionary()
+{
+    stopBuilding();
+    delete ui;
+}
+
+Options dlgMakeDictionary::options() const
+{
+    Options chosen;
+    if (ui->cbVoice->currentIndex() >= 0)
+        chosen.voice = ui->cbVoice->currentData().toString();
+    chosen.speed = ui->spbSpeed->value();
+    chosen.outputFolder = dictionaryFolder();
+    chosen.force = ui->chbReplace->isChecked();
+    chosen.jobs = QThread::idealThreadCount();
+    return chosen;
+}
+
+QString dlgMakeDictionary::dictionaryFolder() const
+{
+    return QDir(ui->leFolder->text().trimmed()).filePath(ui->leName->text().trimmed());
+}
+
+void dlgMakeDictionary::on_tbFolder_clicked()
+{
+    const QString folder = FolderChooser::chooseFolder(this, QStringLiteral("Put the dictionary in"),
+                                                       ui->leFolder->text());
+    if (!folder.isEmpty())
+        ui->leFolder->setText(QDir::toNativeSeparators(folder));
+}
+
+void dlgMakeDictionary::on_btnLoad_clicked()
+{
+    const QString name = OpenDialog::getOpenFileName(
+        this, QStringLiteral("Load word list"), QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+        QStringLiteral("Word lists (*.txt);;All files (*)"));
+    if (name.isEmpty())
+        return;
+    QFile list(name);
+    if (!list.open(QIODevice::ReadOnly) || list.size() > MAX_LIST_BYTES) {
+        MessageBox::information(this, QStringLiteral("This word list cannot be loaded: %1")
+                                          .arg(list.isOpen() ? QStringLiteral("it is larger than 4 MB")
+                                                             : list.errorString()));
+        return;
+    }
+    QString text;
+    for (const ListLine& line : readWordList(list.readAll()))
+        text += line.word + QLatin1Char('\n');
+    ui->pteWords->setPlainText(text);
+}
+
+void dlgMakeDictionary::on_btnTry_clicked()
+{
+    const std::vector<ListLine> words = readWordList(ui->pteWords->toPlainText().toUtf8());
+    const auto first = std::find_if(words.begin(), words.end(), [](const ListLine& line) {
+        return line.problem.isEmpty();
+    });
+    if (first == words.end()) {
+        MessageBox::information(this, QStringLiteral("Type a word first: Try speaks the first word of the list."));
+        return;
+    }
+    const QString recording = tryFolder.filePath(QStringLiteral("try.wav"));
+    player->setMedia(QMediaContent()); // lets go of the last try, which is replaced
+    const QString failure = speak(first->word, options(), recording);
+    if (!failure.isEmpty()) {
+        MessageBox::information(this, QStringLiteral("The word cannot be spoken: %1.").arg(failure));
+        return;
+    }
+    player->setMedia(QMediaContent(QUrl::fromLocalFile(recording)));
+    player->play();
+}
+
+void dlgMakeDictionary::on_btnMake_clicked()
+{
+    const QString name = ui->leName->text().trimmed();
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..") || name.contains(QLatin1Char('/'))) {
+        MessageBox::information(this, QStringLiteral("Give the dictionary a name; it becomes a folder's name, so it "
+                                                     "cannot hold \"/\" or be \".\" or \"..\"."));
+        return;
+    }
+    lines = readWordList(ui->pteWords->toPlainText().toUtf8());
+    if (std::none_of(lines.begin(), lines.end(), [](const ListLine& line) { return line.problem.isEmpty(); })) {
+        MessageBox::information(this, QStringLiteral("The word list is empty. Type or paste the words, one per "
+                                                     "line, or load a word list."));
+        return;
+    }
+
+    const int total = static_cast<int>(lines.size());
+    cancel = false;
+    progress = new QProgressDialog(QStringLiteral("0 of %1").arg(total), QStringLiteral("Cancel"), 0, total, this);
+    progress->setWindowTitle(QStringLiteral("Making the recordings"));
+    progress->setWindowModality(Qt::WindowModal);
+    progress->setMinimumDuration(0);
+    progress->setAutoClose(false);
+    progress->setAutoReset(false);
+    connect(progress, &QProgressDialog::canceled, this, [this] {
+        cancel = true;
+        progress->setLabelText(QStringLiteral("Stopping..."));
+    });
+    progress->show();
+
+    // The builder's threads report here one at a time; the window hears of it on its own thread.
+    builder = std::thread([this, total, chosen = options()] {
+        int count = 0;
+        QStringList skipped;
+        const Summary summary = build(lines, chosen, [&](const LineDone& done) {
+            ++count;
+            if (done.outcome == LineDone::Skipped)
+                skipped << QStringLiteral("line %1: %2").arg(done.line->number).arg(done.detail);
+            QMetaObject::invokeMethod(this, [this, count, total] { lineDone(count, total); }, Qt::QueuedConnection);
+        }, &cancel);
+        QMetaObject::invokeMethod(this, [this, summary, skipped] { finished(summary, skipped); },
+                                  Qt::QueuedConnection);
+    });
+}
+
+void dlgMakeDictionary::lineDone(int done, int total)
+{
+    if (progress == nullptr || cancel)
+        return;
+    progress->setLabelText(QStringLiteral("%1 of %2").arg(done).arg(total));
+    // Last: a window-modal progress window handles waiting events in setValue, the end of the run included.
+    progress->setValue(done);
+}
+
+void dlgMakeDictionary::finished(const Summary& summary, const QStringList& skipped)
+{
+    stopBuilding();
+    // This may run inside the progress window's own setValue, so it goes once that has returned.
+    progress->hide();
+    progress->deleteLater();
+    progress = nullptr;
+    const QString folder = QDir::toNativeSeparators(dictionaryFolder());
+    if (!summary.error.isEmpty()) {
+        MessageBox::information(this, QStringLiteral("The dictionary was not made: %1.").arg(summary.error));
+        return;
+    }
+    if (summary.cancelled) {
+        MessageBox::information(this, QStringLiteral("Stopped. %1 made in %2 so far stay there; Make again "
+                                                     "finishes the list, keeping them.")
+                                          .arg(summary.made == 1 ? QStringLiteral("The recording")
+                                                                 : QStringLiteral("The %1 recordings").arg(summary.made))
+                                          .arg(folder));
+        return;
+    }
+    const auto count = [](int n, const char* one, const char* more) {
+        return QString::number(n) + QLatin1Char(' ') + QLatin1String(n == 1 ? one : more);
+    };
+    QString text = QStringLiteral("Made %1, kept %2, skipped %3")
+                       .arg(count(summary.made, "recording", "recordings"), count(summary.kept, "recording", "recordings"),
+                            count(summary.skipped, "line", "lines"));
+    if (summary.failed > 0)
+        text += QStringLiteral("; %1 could not be spoken").arg(count(summary.failed, "word", "words"));
+    text += QStringLiteral(".");
+    if (!skipped.isEmpty()) {
+        text += QStringLiteral("\n\nSkipped:\n") + skipped.mid(0, MAX_SKIPPED_SHOWN).join(QLatin1Char('\n'));
+        if (skipped.size() > MAX_SKIPPED_SHOWN)
+            text += QStringLiteral("\nand %1 more").arg(skipped.size() - MAX_SKIPPED_SHOWN);
+    }
+    MessageBox::information(this, text);
+    if (summary.made + summary.kept > 0) {
+        emit dictionaryMade(dictionaryFolder());
+        close();
+    }
+}
+
+void dlgMakeDictionary::stopBuilding()
+{
+    if (!builder.joinable())
+        return;
+    cancel = true;
+    builder.join();
+}
+
+void dlgMakeDictionary::on_btnCancel_clicked()
+{
+    close();
+}
+
+void dlgMakeDictionary::closeEvent(QCloseEvent* event)
+{
+    // Closing while the words are spoken stops them; what is made stays.
+    stopBuilding();
+    QDialog::closeEvent(event);
+}
