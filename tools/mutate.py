@@ -192,12 +192,18 @@ MUTANTS = [
     ("widgets/folderchooser.cpp", "missed write", "a chosen folder is offered again",
      "        nextFolder.reset();\n", ""),
     # tools/
-    ("tools/dictionarybuilder.cpp", "branch removed", "'..' is taken for a word",
+    ("dictionaries/dictionarybuilder.cpp", "wrong constant", "one engine at a time, whatever the jobs",
+     "for (std::size_t i = 1; i < jobs; ++i)", "for (std::size_t i = 1; i < 1; ++i)"),
+    ("dictionaries/dictionarybuilder.cpp", "branch removed", "a word stopped by Cancel counts as failed",
+     "            if (isCancelled(cancel))\n                break;\n            report(", "            report("),
+    ("dictionaries/dictionaries.cpp", "branch removed", "another copy's Default is listed as well",
+     "else if (isOtherSampleDefault(entry.path))", "else if (false && isOtherSampleDefault(entry.path))"),
+    ("dictionaries/dictionarybuilder.cpp", "branch removed", "'..' is taken for a word",
      "if (word == QLatin1String(\".\") || word == QLatin1String(\"..\"))",
      "if (word == QLatin1String(\".\"))"),
-    ("tools/dictionarybuilder.cpp", "branch removed", "a recording cut short counts as whole",
+    ("dictionaries/dictionarybuilder.cpp", "branch removed", "a recording cut short counts as whole",
      "return hasFormat && size <= file.size() - file.pos() ? size : -1;", "return hasFormat ? size : -1;"),
-    ("tools/dictionarybuilder.cpp", "comparison", "--force replaces the user's own recordings",
+    ("dictionaries/dictionarybuilder.cpp", "comparison", "--force replaces the user's own recordings",
      "!(options.force && existing.endsWith(RECORDING_SUFFIX))", "!options.force"),
 ]
 
