@@ -62,15 +62,6 @@ public:
         writeFile(dataFolder() + QLatin1Char('/') + name, bytes);
     }
 
-    // Puts a plain file where the user's data folder should be: nothing can be made under it, not even by root.
-    QString blockDataFolder() const
-    {
-        const QString blocker = root() + QStringLiteral("/blocker");
-        writeFile(blocker, QByteArray());
-        qputenv("XDG_DATA_HOME", QFile::encodeName(blocker));
-        return blocker;
-    }
-
 private:
     QString m_previousFolder;
     QTemporaryDir m_root;
@@ -108,13 +99,4 @@ inline __dictionary dictionary(const QString& path, unsigned char selected)
 inline QString sound(const QString& name)
 {
     return QStringLiteral(QUILLORA_SOURCE_DIR "/tests/data/sounds/") + name;
-}
-
-// Little-endian 32-bit value, as the program's files store numbers.
-inline QByteArray uint32le(quint32 value)
-{
-    QByteArray bytes(4, 0);
-    for (int i = 0; i < 4; ++i)
-        bytes[i] = char((value >> (8 * i)) & 0xFF);
-    return bytes;
 }

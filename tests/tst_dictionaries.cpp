@@ -11,6 +11,7 @@ class TestDictionaries : public EnvironmentTest
 private slots:
     void readThenWriteBack_data();
     void readThenWriteBack();
+    void anotherCopysDefault_listedOnce();
 };
 
 static QByteArray record(const QString& path, unsigned char selected)
@@ -23,7 +24,10 @@ static QByteArray record(const QString& path, unsigned char selected)
 
 static QByteArray file(quint32 count, const QByteArrayList& records)
 {
-    return uint32le(1) + uint32le(count) + records.join();
+    QByteArray header(8, 0);
+    qToLittleEndian<quint32>(1, header.data());
+    qToLittleEndian(count, header.data() + 4);
+    return header + records.join();
 }
 
 void TestDictionaries::readThenWriteBack_data()
@@ -67,6 +71,23 @@ void TestDictionaries::readThenWriteBack()
     for (const QString& entry : entries)
         stored << record(entry.section('=', 0, -2), entry.endsWith('1'));
     QCOMPARE(env->readData(QStringLiteral("data.dat")), withHome(file(stored.size(), stored)));
+}
+
+// The source tree's Default and an installed one, each beside help/main.html, are one sample to the user; a
+// folder of the user's own named Default is not.
+void TestDictionaries::anotherCopysDefault_listedOnce()
+{
+    const QString root = env->root();
+    QVERIFY(writeFile(root + "/src/help/main.html", "") && QDir().mkpath(root + "/src/Default"));
+    QVERIFY(QDir().mkpath(root + "/mine/Default"));
+    env->writeData(QStringLiteral("data.dat"), file(3, {record(root + "/src/Default", 0),
+                                                        record(root + "/mine/Default", 1), record("/gone/Default", 1)}));
+    std::vector<__dictionary> list;
+    readDictionaries(list);
+    QStringList read;
+    for (const __dictionary& d : list)
+        read << QString::fromUtf16(d.path).replace(root, QString());
+    QCOMPARE(read, (QStringList{"/mine/Default", "/gone/Default", "/work/Default"}));
 }
 
 QTEST_GUILESS_MAIN(TestDictionaries)

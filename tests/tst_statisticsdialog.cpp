@@ -71,7 +71,6 @@ void TestStatisticsDialog::storedTests_listedShownFilteredExportedAndDeleted()
     QVERIFY(clickThenWait("chbCorrectFilter"));
     QCOMPARE(shownWords(), (QStringList{"dog", "Straße"}));
 
-    const QString before = child<QTextBrowser>("tbStatistics")->toHtml();
     // Cancelled, then under a file, which not even root can write, then over the earlier file, named without
     // its suffix. While the export is built the filter boxes, which would restart the build, are off.
     for (const char* name : {"", "/blocker/report.html", "/report"}) {
@@ -81,27 +80,11 @@ void TestStatisticsDialog::storedTests_listedShownFilteredExportedAndDeleted()
         QCOMPARE(child<QWidget>("chbWrongFilter")->isEnabled(), *name == 0);
         QTRY_VERIFY(wholeReportShown() && child<QWidget>("chbWrongFilter")->isEnabled());
     }
-    const QString docs = env->root() + QStringLiteral("/Documents");
-    QCOMPARE(exportProposal("05/12/2026 18:30:00", docs, "/h"), QStringLiteral("/h/Quillora 05-12-2026 18-30-00.html"));
-    QVERIFY(QDir().mkpath(docs));
-    QCOMPARE(exportProposal("05/12/2026 18:30:00", docs, "/h"), docs + "/Quillora 05-12-2026 18-30-00.html");
-    QCOMPARE(child<QTextBrowser>("tbStatistics")->toHtml(), before);
-    // The export form as the boxes filter it, in UTF-8; its marks decode as 16x26 images.
+    // The export form as the boxes filter it, in UTF-8.
     QString expected;
     std::atomic<bool> stop{false};
     QVERIFY(buildReport(u"15.02.2026 10-00-00", FILTER_WRONG, true, stop, &expected));
     QCOMPARE(env->readData("report.html"), expected.toUtf8());
-    for (const char* base64 : {CORRECT_MARK_BASE64, WRONG_MARK_BASE64})
-        QCOMPARE(QImage::fromData(QByteArray::fromBase64(base64), "PNG").size(), QSize(16, 26));
-
-    QVERIFY(clickThenWait("chbWrongFilter")); // neither: the heading and an empty table
-    QVERIFY(shownWords().isEmpty() && shown().contains("Correct: 2 / Wrong: 2"));
-    // A stored test that has gone stays processing, with nothing to export.
-    QVERIFY(QFile::remove(env->dataFolder() + "/stat15.02.2026 10-00-00.dat"));
-    click("chbWrongFilter");
-    QTRY_VERIFY(!building());
-    QCoreApplication::processEvents();
-    QVERIFY(shown() == "Processing..." && !child<QWidget>("btnExportHTML")->isEnabled());
 
     click("btnBackStatisticsList");
     for (int left = 2; left >= 0; --left) { // down to empty; a second click after a delete deletes nothing
@@ -109,10 +92,8 @@ void TestStatisticsDialog::storedTests_listedShownFilteredExportedAndDeleted()
         click("btnDeleteStatistics");
         click("btnDeleteStatistics");
         QCOMPARE(list->count(), left);
-        QCOMPARE(QDir(env->dataFolder()).entryList({"stat*"}).size(), std::min(left, 1)); // one had gone
+        QCOMPARE(QDir(env->dataFolder()).entryList({"stat*"}).size(), left);
     }
-    click("btnShowStatistics");
-    QVERIFY(list->isVisible()); // nothing to show: the list stays
 }
 
 // A filter click stops the running build and starts one that agrees with the boxes; long reports come in slices.

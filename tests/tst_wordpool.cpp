@@ -76,14 +76,6 @@ private slots:
         }
         QCOMPARE(std::size_t(distinct.size()), MAX_POOL_WORDS);
     }
-
-    void wordOfPath_keepsTheFileNameWithoutItsExtension()
-    {
-        // A cut path may have lost its extension; then the whole file name is the word.
-        const QStringList cases{"/w.x/my.song.ogg", "my.song", "/w.d/longname", "longname"};
-        for (int i = 0; i < cases.size(); i += 2)
-            QCOMPARE(::wordOfPath(reinterpret_cast<const char16_t*>(cases[i].utf16())), cases[i + 1]);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestWordPool)

@@ -81,16 +81,6 @@ private slots:
         QVERIFY(reviewsSeen > 100);
     }
 
-    void oneWrongAnswer_comesBackAtTheFirstReview()
-    {
-        for (int runNumber = 0; runNumber < 50; ++runNumber) {
-            const Run run = runTest(20, {false, true, true, true, true, true, true, true, true, true}, true);
-            // Back at the first review, question 5; a correct review shortens the distance, the second closes it.
-            QCOMPARE(run.reviewsAt, (std::vector<std::uint32_t>{5, 10}));
-            QCOMPARE(QVector<quint32>({run.indexes[4], run.indexes[9]}), QVector<quint32>(2, run.indexes[0]));
-        }
-    }
-
     void reviewDraw_takesTheWeakWordsAskedLeast()
     {
         // Eight words asked three times, all correct, but the weak ones, as {index, timesAsked, score, lastAsked};
