@@ -39,17 +39,30 @@ class TestMakeDictionary : public EnvironmentTest
         return QDir(p).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
     }
 
-    // A stand-in engine takes as many tenths of a second as the word says, and copies a real recording.
-    void useTimedEngine()
+    QByteArray savedPath;
+
+    // A stand-in engine takes as many tenths of a second as the word says, and copies a real recording; the
+    // options speak into out/ with that many engines at once.
+    dictionarybuilder::Options useTimedEngine(int jobs)
     {
-        QVERIFY(writeFile(at("bin/espeak-ng"), "#!/bin/sh\nfor a; do [ \"$p\" = -w ] && o=$a; p=$a; done\nread w\n"
-                                               "[ \"$o\" ] || exit 0\nsleep 0.$w\ncp '" + sound("cat.wav").toUtf8() +
-                                                   "' \"$o\"\n"));
-        QVERIFY(QFile(at("bin/espeak-ng")).setPermissions(QFile::ReadOwner | QFile::ExeOwner));
-        qputenv("PATH", at("bin").toUtf8() + ':' + qgetenv("PATH"));
+        writeFile(at("bin/espeak-ng"), "#!/bin/sh\nfor a; do [ \"$p\" = -w ] && o=$a; p=$a; done\nread w\n"
+                                       "[ \"$o\" ] || exit 0\nsleep 0.$w\ncp '" + sound("cat.wav").toUtf8() + "' \"$o\"\n");
+        QFile(at("bin/espeak-ng")).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+        savedPath = qgetenv("PATH");
+        qputenv("PATH", at("bin").toUtf8() + ':' + savedPath);
+        dictionarybuilder::Options options;
+        options.outputFolder = at("out");
+        options.jobs = jobs;
+        return options;
     }
 
 private slots:
+    void cleanup()
+    {
+        if (!savedPath.isNull())
+            qputenv("PATH", std::exchange(savedPath, QByteArray()));
+        EnvironmentTest::cleanup();
+    }
     void readWordList_skipsLinesThatCannotNameARecording()
     {
         // With ".wav", 251 bytes fill a file name; 126 letters beyond ASCII are 252 bytes.
@@ -92,34 +105,24 @@ private slots:
 
     void build_inParallel_reportsInOrderOfCompletion()
     {
-        const QByteArray path = qgetenv("PATH");
-        useTimedEngine();
-        dictionarybuilder::Options options;
-        options.outputFolder = at("out");
-        options.jobs = 3;
+        const auto options = useTimedEngine(3);
         // The three words start at once; the quickest frees its engine for the skipped line.
         const auto lines = dictionarybuilder::readWordList("5\n1\n3\n/\n");
         QStringList done; // a recording reported is there
         const auto summary = dictionarybuilder::build(lines, options, [&](const dictionarybuilder::LineDone& line) {
             done << line.line->word + (QFile::exists(at("out/" + line.line->word + ".wav")) ? "+" : "");
         });
-        qputenv("PATH", path);
         QCOMPARE(done, (QStringList{"1+", "/", "3+", "5+"}));
         QVERIFY(summary.error.isEmpty() && summary.made == 3 && summary.skipped == 1 && !summary.cancelled);
     }
 
     void build_cancelled_leavesOnlyWholeRecordings()
     {
-        const QByteArray path = qgetenv("PATH");
-        useTimedEngine();
-        dictionarybuilder::Options options;
-        options.outputFolder = at("out");
-        options.jobs = 2;
+        const auto options = useTimedEngine(2);
         std::atomic<bool> cancel{false};
         const auto lines = dictionarybuilder::readWordList("1\n9\n8\n7\n6\n5\n");
         const auto summary = dictionarybuilder::build(
             lines, options, [&](const dictionarybuilder::LineDone&) { cancel = true; }, &cancel);
-        qputenv("PATH", path);
         QVERIFY(summary.cancelled && summary.made == 1 && summary.failed == 0);
         QCOMPARE(everythingIn(at("out")), QStringList{"1.wav"}); // the word stopped mid-way left nothing
         QCOMPARE(readFile(at("out/1.wav")), readFile(sound("cat.wav")));
