@@ -193,7 +193,7 @@ MUTANTS = [
      "        nextFolder.reset();\n", ""),
     # tools/
     ("dictionaries/dictionarybuilder.cpp", "wrong constant", "one engine at a time, whatever the jobs",
-     "for (std::size_t i = 1; i < jobs; ++i)", "for (std::size_t i = 1; i < 1; ++i)"),
+     "std::min<std::size_t>(std::max(options.jobs, 1),", "std::min<std::size_t>(1 + 0 * options.jobs,"),
     ("dictionaries/dictionarybuilder.cpp", "branch removed", "a word stopped by Cancel counts as failed",
      "            if (isCancelled(cancel))\n                break;\n            report(", "            report("),
     ("dictionaries/dictionaries.cpp", "branch removed", "another copy's Default is listed as well",
