@@ -83,6 +83,12 @@ struct EngineRun
     QByteArray errors;
 };
 
+QString engineMissing(const QString& reason)
+{
+    return QStringLiteral("the text-to-speech engine %1 cannot be started (%2); install the Debian package espeak-ng")
+        .arg(QLatin1String(ENGINE), reason);
+}
+
 bool isCancelled(const std::atomic<bool>* cancel)
 {
     return cancel != nullptr && cancel->load();
@@ -212,9 +218,7 @@ Summary build(const std::vector<ListLine>& lines, const Options& options,
     const EngineRun probe = runEngine(engineArguments(options) << QStringLiteral("-q"), QString());
     if (!probe.started) {
         summary.code = EngineMissing;
-        summary.error = QStringLiteral("the text-to-speech engine %1 cannot be started (%2); install the Debian "
-                                       "package espeak-ng")
-                            .arg(QLatin1String(ENGINE), probe.failure);
+        summary.error = engineMissing(probe.failure);
         return summary;
     }
     if (!probe.failure.isEmpty()) {
@@ -295,9 +299,7 @@ std::vector<Voice> voices(QString* error)
     std::vector<Voice> found;
     if (!engine.finished || engine.exitCode != 0) {
         if (error != nullptr)
-            *error = QStringLiteral("the text-to-speech engine %1 cannot be started (%2); install the Debian "
-                                    "package espeak-ng")
-                         .arg(QLatin1String(ENGINE), engine.failure);
+            *error = engineMissing(engine.failure);
         return found;
     }
     // "Pty Language Age/Gender VoiceName File Other Languages", then one voice per line.
