@@ -33,6 +33,16 @@ const char* const RECORDING_SUFFIXES[] = {".wav", ".mp3", ".ogg", ".wma"};
 // The recording is spoken into a file whose name no dictionary lists, then renamed, so that a run cut short
 // never leaves part of a recording under a word's name.
 const QLatin1String TEMPORARY_NAME("/.quillora-XXXXXX.tmp");
+// Starting the engine costs more than speaking a word, so plain words are spoken several to a run, a pause
+// between them, and the run's sound is cut at the pauses. The pause is given at 175 words per minute; the engine
+// stretches it at other speeds.
+constexpr int MOST_WORDS_A_RUN = 10;
+constexpr int FEWEST_WORDS_A_RUN = 3;
+constexpr int PAUSE_MS = 1000;
+// Silence at least this long lies between two words, never inside a plain word or phrase.
+constexpr int SHORTEST_PAUSE_MS = 500;
+// Samples this close to zero are silence.
+constexpr int SILENCE = 8;
 
 QString quoted(const QString& word)
 {
@@ -117,6 +127,65 @@ EngineRun runEngine(const QStringList& arguments, const QString& text, const std
     return run;
 }
 
+// Gives a finished temporary recording its word's name, replacing an older recording.
+QString placeRecording(QTemporaryFile& temporary, const QString& target)
+{
+    // A temporary file is private to its owner; a recording is not.
+    temporary.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser |
+                             QFile::ReadGroup | QFile::ReadOther);
+    temporary.close();
+    // rename() replaces an old recording in one step, where QFile::rename would first need it removed.
+    if (std::rename(QFile::encodeName(temporary.fileName()).constData(), QFile::encodeName(target).constData()) != 0)
+        return QStringLiteral("cannot name the recording %1: ").arg(quoted(target)) + qt_error_string(errno);
+    temporary.setAutoRemove(false);
+    return QString();
+}
+
+QByteArray littleEndian(int value)
+{
+    QByteArray bytes(4, 0);
+    qToLittleEndian<quint32>(quint32(value), bytes.data());
+    return bytes;
+}
+
+// Finds the sound of a WAV file and leaves the file there; format gets the body of its format chunk. Returns the
+// number of bytes of sound, -1 when the file is not a whole WAV file.
+qint64 findSound(QFile& file, QByteArray* format)
+{
+    const QByteArray header = file.read(12);
+    if (header.size() < 12 || !header.startsWith("RIFF") || header.mid(8, 4) != "WAVE")
+        return -1;
+    bool hasFormat = false;
+    for (;;) {
+        const QByteArray chunk = file.read(8);
+        if (chunk.size() < 8)
+            return -1;
+        const qint64 size = qFromLittleEndian<quint32>(chunk.constData() + 4);
+        const qint64 start = file.pos();
+        const QByteArray id = chunk.left(4);
+        // A recording cut short still has the size its header promised.
+        if (id == "data")
+            return hasFormat && size <= file.size() - start ? size : -1;
+        if (id == "fmt ") {
+            hasFormat = true;
+            if (format != nullptr)
+                *format = file.read(std::min<qint64>(size, 64));
+        }
+        if (!file.seek(start + size + (size & 1)))
+            return -1;
+    }
+}
+
+bool readSound(const QString& path, QByteArray* format, QByteArray* sound)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const qint64 size = findSound(file, format);
+    *sound = file.read(std::max<qint64>(size, 0));
+    return size > 0 && sound->size() == size;
+}
+
 // Speaks the word into target, replacing what is there; returns why it failed.
 QString recordWord(const QString& target, const QString& word, const Options& options,
                    const std::atomic<bool>* cancel = nullptr)
@@ -137,14 +206,90 @@ QString recordWord(const QString& target, const QString& word, const Options& op
                (said.isEmpty() ? QString() : QStringLiteral(": ") + said);
     }
 
-    // A temporary file is private to its owner; a recording is not.
-    temporary.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser |
-                             QFile::ReadGroup | QFile::ReadOther);
-    // rename() replaces an old recording in one step, where QFile::rename would first need it removed.
-    if (std::rename(QFile::encodeName(temporary.fileName()).constData(), QFile::encodeName(target).constData()) != 0)
-        return QStringLiteral("cannot name the recording %1: ").arg(quoted(target)) + qt_error_string(errno);
-    temporary.setAutoRemove(false);
-    return QString();
+    return placeRecording(temporary, target);
+}
+
+// Letters, digits, spaces, hyphens and apostrophes: what the engine speaks without a pause of its own, which
+// could be taken for the pause between two words.
+bool isPlain(const QString& word)
+{
+    return std::all_of(word.cbegin(), word.cend(), [](QChar c) {
+        return c.isLetterOrNumber() || c.isMark() || c == QLatin1Char(' ') || c == QLatin1Char('-') ||
+               c == QLatin1Char('\'') || c == QChar(0x2019);
+    });
+}
+
+qint16 sampleAt(const QByteArray& sound, int index)
+{
+    return qFromLittleEndian<qint16>(sound.constData() + 2 * index);
+}
+
+// The sound of a run cut at its pauses, one piece a word, each keeping the silence the engine leaves before and
+// after a word spoken alone. Empty when the pieces do not come out one a word.
+std::vector<QByteArray> cutAtPauses(const QByteArray& sound, int sampleRate, int words)
+{
+    const int count = sound.size() / 2;
+    const int shortestPause = sampleRate * SHORTEST_PAUSE_MS / 1000;
+    std::vector<std::pair<int, int>> spoken; // first and past-the-last loud sample
+    for (int i = 0; i < count; ++i) {
+        if (std::abs(sampleAt(sound, i)) <= SILENCE)
+            continue;
+        if (spoken.empty() || i - spoken.back().second >= shortestPause)
+            spoken.emplace_back(i, i);
+        spoken.back().second = i + 1;
+    }
+    std::vector<QByteArray> pieces;
+    if (int(spoken.size()) != words)
+        return pieces;
+    const int before = spoken.front().first;
+    const int after = count - spoken.back().second;
+    for (std::size_t i = 0; i < spoken.size(); ++i) {
+        const int from = i == 0 ? 0 : std::max(spoken[i].first - before, (spoken[i - 1].second + spoken[i].first) / 2);
+        const int to = i + 1 == spoken.size() ? count
+                                              : std::min(spoken[i].second + after, (spoken[i].second + spoken[i + 1].first) / 2);
+        pieces.push_back(sound.mid(2 * from, 2 * (to - from)));
+    }
+    return pieces;
+}
+
+// Speaks the words in one run and files each piece under its target; returns why each failed, or nothing at all
+// when the run's sound cannot be cut one piece a word.
+QStringList recordRun(const QStringList& words, const QStringList& targets, const Options& options,
+                      const std::atomic<bool>* cancel)
+{
+    QTemporaryFile run(QFileInfo(targets.first()).path() + TEMPORARY_NAME);
+    if (!run.open())
+        return QStringList();
+    run.close();
+    const QString pause = QStringLiteral("<break time=\"%1ms\"/>").arg(PAUSE_MS * options.speed / 175);
+    QStringList sentences;
+    for (const QString& word : words)
+        sentences << QStringLiteral("<s>") + word.toHtmlEscaped() + QStringLiteral("</s>");
+    const QString text = QStringLiteral("<speak>") + sentences.join(pause) + QStringLiteral("</speak>");
+    const EngineRun engine =
+        runEngine(engineArguments(options) << QStringLiteral("-m") << QStringLiteral("-w") << run.fileName(), text, cancel);
+    QByteArray format;
+    QByteArray sound;
+    if (!engine.failure.isEmpty() || isCancelled(cancel) || !readSound(run.fileName(), &format, &sound) ||
+        format.size() < 16 || qFromLittleEndian<quint16>(format.constData()) != 1 ||
+        qFromLittleEndian<quint16>(format.constData() + 2) != 1 || qFromLittleEndian<quint16>(format.constData() + 14) != 16)
+        return QStringList();
+    const std::vector<QByteArray> pieces =
+        cutAtPauses(sound, int(qFromLittleEndian<quint32>(format.constData() + 4)), words.size());
+    if (pieces.empty())
+        return QStringList();
+
+    QStringList failures;
+    for (std::size_t i = 0; i < pieces.size(); ++i) {
+        QTemporaryFile piece(QFileInfo(targets.at(int(i))).path() + TEMPORARY_NAME);
+        QByteArray bytes = "RIFF" + littleEndian(36 + format.size() - 16 + pieces[i].size()) + "WAVEfmt " +
+                           littleEndian(format.size()) + format + "data" + littleEndian(pieces[i].size()) + pieces[i];
+        if (!piece.open() || piece.write(bytes) != bytes.size() || !piece.flush())
+            failures << QStringLiteral("cannot write in the output folder: ") + piece.errorString();
+        else
+            failures << placeRecording(piece, targets.at(int(i)));
+    }
+    return failures;
 }
 
 } // namespace
@@ -188,26 +333,7 @@ std::vector<ListLine> readWordList(const QByteArray& bytes)
 qint64 wavSoundBytes(const QString& path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return -1;
-    const QByteArray header = file.read(12);
-    if (header.size() < 12 || !header.startsWith("RIFF") || header.mid(8, 4) != "WAVE")
-        return -1;
-    bool hasFormat = false;
-    for (;;) {
-        const QByteArray chunk = file.read(8);
-        if (chunk.size() < 8)
-            return -1;
-        const qint64 size = qFromLittleEndian<quint32>(chunk.constData() + 4);
-        const QByteArray id = chunk.left(4);
-        if (id == "fmt ")
-            hasFormat = true;
-        // A recording cut short still has the size its header promised.
-        if (id == "data")
-            return hasFormat && size <= file.size() - file.pos() ? size : -1;
-        if (!file.seek(file.pos() + size + (size & 1)))
-            return -1;
-    }
+    return file.open(QIODevice::ReadOnly) ? findSound(file, nullptr) : -1;
 }
 
 Summary build(const std::vector<ListLine>& lines, const Options& options,
@@ -254,27 +380,51 @@ Summary build(const std::vector<ListLine>& lines, const Options& options,
         if (done)
             done(LineDone{&line, outcome, detail});
     };
+    const auto finish = [&](const ListLine& line, const QString& failure) {
+        // A word stopped by Cancel is neither made nor failed.
+        if (failure.isEmpty())
+            report(line, LineDone::Made, QString());
+        else if (!isCancelled(cancel))
+            report(line, LineDone::Failed, failure);
+    };
+    const auto target = [&](const ListLine& line) { return folder + QLatin1Char('/') + line.word + RECORDING_SUFFIX; };
+    const std::size_t jobs = std::min<std::size_t>(std::max(options.jobs, 1), std::max<std::size_t>(lines.size(), 1));
+    // Enough runs for every engine to have a few, so that they finish close together.
+    const std::size_t wordsARun = std::min<std::size_t>(MOST_WORDS_A_RUN, lines.size() / (2 * jobs));
+    const std::size_t claim = wordsARun >= FEWEST_WORDS_A_RUN ? wordsARun : 1;
     const auto work = [&] {
-        for (std::size_t i = next++; i < lines.size() && !isCancelled(cancel); i = next++) {
-            const ListLine& line = lines[i];
-            if (!line.problem.isEmpty()) {
-                report(line, LineDone::Skipped, line.problem);
-                continue;
+        for (std::size_t first = next.fetch_add(claim); first < lines.size() && !isCancelled(cancel);
+             first = next.fetch_add(claim)) {
+            QStringList words;
+            QStringList targets;
+            std::vector<const ListLine*> plain;
+            for (std::size_t i = first; i < std::min(first + claim, lines.size()) && !isCancelled(cancel); ++i) {
+                const ListLine& line = lines[i];
+                if (!line.problem.isEmpty()) {
+                    report(line, LineDone::Skipped, line.problem);
+                    continue;
+                }
+                // Replacing touches only the recordings the builder makes; others are the user's own.
+                const QString existing = existingRecording(folder, line.word);
+                if (!existing.isEmpty() && !(options.force && existing.endsWith(RECORDING_SUFFIX)))
+                    report(line, LineDone::Kept, existing);
+                else if (claim > 1 && isPlain(line.word)) {
+                    plain.push_back(&line);
+                    words << line.word;
+                    targets << target(line);
+                } else
+                    finish(line, recordWord(target(line), line.word, options, cancel));
             }
-            // Replacing touches only the recordings the builder makes; others are the user's own.
-            const QString existing = existingRecording(folder, line.word);
-            if (!existing.isEmpty() && !(options.force && existing.endsWith(RECORDING_SUFFIX))) {
-                report(line, LineDone::Kept, existing);
-                continue;
+            const QStringList failures = words.size() > 1 ? recordRun(words, targets, options, cancel) : QStringList();
+            // A run that could not be cut one piece a word leaves nothing; its words are spoken one at a time.
+            for (int i = 0; i < words.size(); ++i) {
+                if (!failures.isEmpty())
+                    finish(*plain[i], failures[i]);
+                else if (!isCancelled(cancel))
+                    finish(*plain[i], recordWord(targets[i], words[i], options, cancel));
             }
-            const QString failure =
-                recordWord(folder + QLatin1Char('/') + line.word + RECORDING_SUFFIX, line.word, options, cancel);
-            if (isCancelled(cancel))
-                break;
-            report(line, failure.isEmpty() ? LineDone::Made : LineDone::Failed, failure);
         }
     };
-    const std::size_t jobs = std::min<std::size_t>(std::max(options.jobs, 1), std::max<std::size_t>(lines.size(), 1));
     std::vector<std::thread> helpers;
     for (std::size_t i = 1; i < jobs; ++i)
         helpers.emplace_back(work);

@@ -83,10 +83,16 @@ private slots:
         QCOMPARE(run({"--jobs", "1", "--output", output, at("words.txt")}), 0);
         const QStringList made{"-ish.wav", "apple.wav", "don't.wav", "ice cream.wav", "naïve.wav"};
         QCOMPARE(everythingIn(output), made);
-        for (const QString& name : made)
+        for (const QString& name : made) {
             QVERIFY2(isSpoken(output + QLatin1Char('/') + name), qPrintable(name));
+            // Words spoken several to a run are cut to what each gives spoken alone.
+            QVERIFY(dictionarybuilder::speak(QFileInfo(name).completeBaseName(), {}, at("alone.wav")).isEmpty());
+            const double ratio = double(dictionarybuilder::wavSoundBytes(output + QLatin1Char('/') + name)) /
+                                 double(dictionarybuilder::wavSoundBytes(at("alone.wav")));
+            QVERIFY2(ratio > 0.9 && ratio < 1.1, qPrintable(name + QString::number(ratio)));
+        }
         QCOMPARE(progress.replaceInStrings(QRegularExpression(": .*"), QString()), // a line per line, without reasons
-                 QStringList({"made    apple", "skipped line 2", "made    naïve", "made    don't", "made    ice cream",
+                 QStringList({"skipped line 2", "made    apple", "made    naïve", "made    don't", "made    ice cream",
                               "made    -ish", "skipped line 7", "5 made, 0 kept, 2 skipped, 0 failed"}));
         // The user's own recordings stay; --force replaces only the WAV files this command makes.
         QVERIFY(writeFile(output + "/apple.wav", "own") && writeFile(output + "/pear.mp3", "own"));
@@ -126,6 +132,16 @@ private slots:
         QVERIFY(summary.cancelled && summary.made == 1 && summary.failed == 0);
         QCOMPARE(everythingIn(at("out")), QStringList{"1.wav"}); // the word stopped mid-way left nothing
         QCOMPARE(readFile(at("out/1.wav")), readFile(sound("cat.wav")));
+    }
+
+    void build_runNotCutOneAWord_speaksEachWordAlone()
+    {
+        // The stand-in engine gives one recording for a run of several words.
+        const auto summary = dictionarybuilder::build(dictionarybuilder::readWordList("1\n2\n3\n4\n5\n6"),
+                                                      useTimedEngine(1), nullptr);
+        QVERIFY(summary.made == 6 && summary.failed == 0);
+        QCOMPARE(everythingIn(at("out")).size(), 6);
+        QCOMPARE(readFile(at("out/6.wav")), readFile(sound("cat.wav")));
     }
 
     void run_fatalOrFailingEngine_leavesNoRecording()
