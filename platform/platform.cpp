@@ -253,13 +253,20 @@ bool replaceFile(const char* utf8Path, const char* data, std::size_t size)
     QSaveFile file(QFile::decodeName(utf8Path));
     // A shared file an administrator opened up for writing may stand in a folder its users cannot write.
     file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly))
+    // Callers keep a failed write from the user; the reason must still show somewhere.
+    const auto failed = [utf8Path](const QString& reason) {
+        qWarning("Cannot write %s: %s", utf8Path, qUtf8Printable(reason));
         return false;
+    };
+    // Unbuffered, a write that stops part-way says so at once, while errno still holds why.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return failed(file.errorString());
     if (file.write(data, static_cast<qint64>(size)) != static_cast<qint64>(size)) {
+        const QString reason = QString::fromLocal8Bit(std::strerror(errno));
         file.cancelWriting();
-        return false;
+        return failed(reason);
     }
-    return file.commit();
+    return file.commit() || failed(file.errorString());
 }
 
 bool replaceFile(const char16_t* path, const char* data, std::size_t size)

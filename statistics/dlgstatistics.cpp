@@ -1,5 +1,6 @@
 #include "dlgstatistics.h"
 
+#include "widgets/messagebox.h"
 #include "widgets/resources.h"
 #include "widgets/savedialog.h"
 #include "platform/platform.h"
@@ -12,13 +13,12 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QResizeEvent>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QTextCursor>
-#include <QTextStream>
 #include <QTimer>
 
 #include <algorithm>
@@ -179,17 +179,10 @@ void dlgStatistics::setFiltersEnabled(bool enabled)
 void dlgStatistics::on_threadCoreFinished(QString html)
 {
     if (exportToFile) {
-        // Written whole or not at all: a failed export leaves an earlier file as it was.
-        QSaveFile file(exportPath);
-        // Over a file the user may write in a folder they may not, write in place rather than not at all.
-        file.setDirectWriteFallback(true);
-        if (file.open(QIODevice::WriteOnly | QIODevice::Text)) {
-            QTextStream stream(&file);
-            stream.setCodec("UTF-8");
-            stream << html;
-            stream.flush();
-            file.commit();
-        }
+        // A failed export leaves an earlier file as it was.
+        if (!writeExport(exportPath, html))
+            MessageBox::information(this, QStringLiteral("The report was not saved: %1 cannot be written.")
+                                              .arg(QDir::toNativeSeparators(exportPath)));
         exportToFile = false;
         setFiltersEnabled(true);
     } else {

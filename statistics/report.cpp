@@ -2,6 +2,10 @@
 
 #include "text/boundedstring.h"
 #include "statisticsfile.h"
+#include "platform/platform.h"
+
+#include <QByteArray>
+#include <QFile>
 
 #include <algorithm>
 #include <cstdio>
@@ -198,4 +202,11 @@ bool buildReport(const char16_t* statName, std::uint16_t filter, bool exportMode
         return false;
     *html = document.isFilled() ? QString() : document.text();
     return true;
+}
+
+bool writeExport(const QString& path, const QString& html)
+{
+    const QByteArray bytes = html.toUtf8();
+    return platform::replaceFile(QFile::encodeName(path).constData(), bytes.constData(),
+                                 static_cast<std::size_t>(bytes.size()));
 }

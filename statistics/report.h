@@ -20,3 +20,6 @@ extern const char WRONG_MARK_BASE64[];
 // file cannot be opened, the document's buffer cannot be had, or stop was set during the build.
 bool buildReport(const char16_t* statName, std::uint16_t filter, bool exportMode, const std::atomic<bool>& stop,
                  QString* html);
+// Saves an exported report in UTF-8, whole or not at all: a failed export leaves an earlier file as it was. False
+// when the file could not be written.
+bool writeExport(const QString& path, const QString& html);

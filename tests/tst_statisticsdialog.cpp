@@ -1,6 +1,7 @@
 #include "statistics/dlgstatistics.h"
 #include "statistics/report.h"
 #include "statistics/threadcore.h"
+#include "widgets/messagebox.h"
 #include "widgets/savedialog.h"
 
 #include "statisticsdata.h"
@@ -18,6 +19,7 @@ class TestStatisticsDialog : public EnvironmentTest
     Q_OBJECT
 
 private slots:
+    void initTestCase() { MessageBox::collectForTesting(); }
     void storedTests_listedShownFilteredExportedAndDeleted();
     void longBuild_stopsForAFilterClickAndOnClosing();
 
@@ -80,6 +82,8 @@ void TestStatisticsDialog::storedTests_listedShownFilteredExportedAndDeleted()
         QCOMPARE(child<QWidget>("chbWrongFilter")->isEnabled(), *name == 0);
         QTRY_VERIFY(wholeReportShown() && child<QWidget>("chbWrongFilter")->isEnabled());
     }
+    QCOMPARE(MessageBox::takeCollected(), QStringList("The report was not saved: " + env->dataFolder() +
+                                                      "/blocker/report.html cannot be written."));
     // The export form as the boxes filter it, in UTF-8.
     QString expected;
     std::atomic<bool> stop{false};
