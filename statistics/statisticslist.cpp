@@ -85,6 +85,21 @@ bool newerThan(const std::u16string& a, const std::u16string& b)
     return false;
 }
 
+bool isStatisticsFileName(std::u16string_view name)
+{
+    // Only a name the program writes: its stamp then turns into display text and back into this very name. A
+    // name that is not UTF-8 comes out of the listing with units outside ASCII, so it never matches.
+    const std::u16string_view pattern = u"stat##.##.#### ##-##-##.dat";
+    if (name.size() != pattern.size())
+        return false;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const bool matches = pattern[i] == u'#' ? name[i] >= u'0' && name[i] <= u'9' : name[i] == pattern[i];
+        if (!matches)
+            return false;
+    }
+    return true;
+}
+
 void listStatistics(std::vector<std::u16string>& list)
 {
     list.clear();
@@ -101,20 +116,8 @@ void listStatistics(std::vector<std::u16string>& list)
     int length = 0;
     bool isFile = false;
     while (listing.next(name, PATH_UNITS, &length, &isFile)) {
-        if (!isFile)
-            continue;
-        const char16_t* dot = nullptr;
-        for (const char16_t* c = name; *c != 0; ++c) {
-            if (*c == u'.')
-                dot = c;
-        }
-        if (dot == nullptr)
-            continue;
-        char16_t extension[4];
-        wcslcpy(extension, dot + 1, 4);
-        if (!wcsequal16(extension, u"dat") || length != 27)
-            continue;
-        list.emplace_back(name + 4, 19);
+        if (isFile && isStatisticsFileName(std::u16string_view(name, static_cast<std::size_t>(length))))
+            list.emplace_back(name + 4, 19);
     }
 
     // More than the window lists: keep the newest.

@@ -3,11 +3,14 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The window lists at most this many tests, the newest of them.
 constexpr std::size_t MAX_LISTED_TESTS = 1000;
 
+// True when a file name is that of a stored test: "stat" + "DD.MM.YYYY HH-MM-SS" + ".dat", with ASCII digits.
+bool isStatisticsFileName(std::u16string_view name);
 // Empties list and fills it with the time stamps of the stored tests, newest first. Creates no folder.
 void listStatistics(std::vector<std::u16string>& list);
 // True when the time stamp a is strictly later than b; missing or unreadable fields count as 0.

@@ -6,6 +6,8 @@
 
 #include <QtTest>
 
+#include <cstdio>
+
 class TestStatisticsFile : public EnvironmentTest
 {
     Q_OBJECT
@@ -68,14 +70,20 @@ void TestStatisticsFile::read()
     QCOMPARE(got, read);
 }
 
-// Newest first, the same day by time; only 27-character names that end in .dat, and no folder, are stored tests.
+// Newest first, the same day by time; only files named "stat", a stamp of ASCII digits and ".dat" are stored tests,
+// so that each one's stamp leads back to its file.
 void TestStatisticsFile::list_newestFirst()
 {
     for (const char* file :
          {"data.dat", "stat01.01.2026 00-00-00.DAT", "stat01.01.2026 00-00-00.dat.bak", "stat01.01.2026 00-00-00x.dat",
           "stat1.01.2026 00-00-00.dat", "stat15.02.2026 10-00-00.dat", "stat01.03.2026 10-00-00.dat",
-          "stat31.12.2025 10-00-00.dat", "stat01.03.2026 09-59-59.dat"})
+          "stat31.12.2025 10-00-00.dat", "stat01.03.2026 09-59-59.dat", "stat01.02.2026 10:20-30.dat",
+          "stat01.02.2026 10-20-3.datt", "stat01.02.2026 10-2O-30.dat", "stat01.02.2026 10-20-3\u0661.dat"})
         env->writeData(file, QByteArray());
+    const QByteArray notUtf8 = QFile::encodeName(env->dataFolder()) + "/stat01.02.2026 10-20-3\xff.dat";
+    std::FILE* file = std::fopen(notUtf8.constData(), "w");
+    QVERIFY(file != nullptr);
+    std::fclose(file);
     QVERIFY(QDir().mkpath(env->dataFolder() + "/stat04.01.2026 00-00-00.dat"));
     std::vector<std::u16string> listed{u"left over"};
     listStatistics(listed);
@@ -83,6 +91,7 @@ void TestStatisticsFile::list_newestFirst()
     std::transform(listed.begin(), listed.end(), std::back_inserter(texts), &QString::fromStdU16String);
     QCOMPARE(texts,
              (QStringList{"01.03.2026 10-00-00", "01.03.2026 09-59-59", "15.02.2026 10-00-00", "31.12.2025 10-00-00"}));
+    QVERIFY(!isStatisticsFileName(u"stat01/02.2026 10-20-30.dat")); // no file can have this name
 }
 
 QTEST_GUILESS_MAIN(TestStatisticsFile)
