@@ -4,10 +4,15 @@
 #include "platform/platform.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <functional>
+#include <iterator>
 
 namespace {
 
 const char16_t SEPARATOR_TEXT[] = {platform::SEPARATOR, 0};
+// Where the digits of "DD.MM.YYYY HH-MM-SS" stand, from the year down to the second.
+constexpr int STAMP_DIGITS_BY_WEIGHT[] = {6, 7, 8, 9, 3, 4, 0, 1, 11, 12, 14, 15, 17, 18};
 
 // Cuts text in place at every delimiter and collects up to max non-empty pieces; runs of delimiters count as
 // one.
@@ -112,18 +117,32 @@ void listStatistics(std::vector<std::u16string>& list)
     if (!listing.isOpen())
         return;
 
+    // A listed name has fixed-width digits, so its moment is one number, year first: ordered without parsing
+    // the stamp at every comparison, which a folder of many thousand tests would feel.
+    std::vector<std::uint64_t> moments;
     char16_t name[PATH_UNITS];
     int length = 0;
     bool isFile = false;
     while (listing.next(name, PATH_UNITS, &length, &isFile)) {
-        if (isFile && isStatisticsFileName(std::u16string_view(name, static_cast<std::size_t>(length))))
-            list.emplace_back(name + 4, 19);
+        if (!isFile || !isStatisticsFileName(std::u16string_view(name, static_cast<std::size_t>(length))))
+            continue;
+        std::uint64_t moment = 0;
+        for (const int i : STAMP_DIGITS_BY_WEIGHT)
+            moment = moment * 10 + static_cast<std::uint64_t>(name[4 + i] - u'0');
+        moments.push_back(moment);
     }
 
     // More than the window lists: keep the newest.
-    if (list.size() > MAX_LISTED_TESTS) {
-        std::nth_element(list.begin(), list.begin() + MAX_LISTED_TESTS, list.end(), newerThan);
-        list.resize(MAX_LISTED_TESTS);
+    const auto newer = std::greater<std::uint64_t>();
+    if (moments.size() > MAX_LISTED_TESTS) {
+        std::nth_element(moments.begin(), moments.begin() + MAX_LISTED_TESTS, moments.end(), newer);
+        moments.resize(MAX_LISTED_TESTS);
     }
-    std::sort(list.begin(), list.end(), newerThan);
+    std::sort(moments.begin(), moments.end(), newer);
+    for (std::uint64_t moment : moments) {
+        std::u16string stamp = u"DD.MM.YYYY HH-MM-SS";
+        for (int k = static_cast<int>(std::size(STAMP_DIGITS_BY_WEIGHT)) - 1; k >= 0; --k, moment /= 10)
+            stamp[STAMP_DIGITS_BY_WEIGHT[k]] = static_cast<char16_t>(u'0' + moment % 10);
+        list.push_back(stamp);
+    }
 }

@@ -92,6 +92,11 @@ void TestStatisticsFile::list_newestFirst()
     QCOMPARE(texts,
              (QStringList{"01.03.2026 10-00-00", "01.03.2026 09-59-59", "15.02.2026 10-00-00", "31.12.2025 10-00-00"}));
     QVERIFY(!isStatisticsFileName(u"stat01/02.2026 10-20-30.dat")); // no file can have this name
+    // Past what the window lists, the oldest are left out.
+    for (int i = 0; i < int(MAX_LISTED_TESTS); ++i)
+        env->writeData(QString::asprintf("stat01.01.1990 %02d-%02d-00.dat", i / 60, i % 60), QByteArray());
+    listStatistics(listed);
+    QVERIFY(listed.size() == MAX_LISTED_TESTS && listed.back() == u"01.01.1990 00-04-00" && listed[1] == texts[1]);
 }
 
 QTEST_GUILESS_MAIN(TestStatisticsFile)
