@@ -27,6 +27,7 @@ private slots:
     void wholeTest_everyFormat_judgedCountedAndStored();
     void stopOrRefusedStart_data();
     void stopOrRefusedStart();
+    void soak_everyAnswerStoredMemoryFlat();
 
 private:
     std::unique_ptr<MainWindow> window;
@@ -191,6 +192,49 @@ void TestTestRun::stopOrRefusedStart()
     QVERIFY(!child<QPushButton>("btnAgain")->isEnabled() && player()->state() == QMediaPlayer::StoppedState);
     QCOMPARE(text("lblNumber") + ", " + text("lblWrong"), QStringLiteral("Test number: 0/%1, Wrong: 0").arg(length));
     QCOMPARE(storedTest().first(), QString(when == "finished" ? "1/1" : "0 stored tests"));
+}
+
+// A test of QUILLORA_SOAK_WORDS words of 40 ms, answered as fast as the window takes answers: every answer is
+// stored, and no memory is kept per word. Its own CTest entry, label soak, runs it; the ordinary run skips it.
+void TestTestRun::soak_everyAnswerStoredMemoryFlat()
+{
+    const int length = qEnvironmentVariableIntValue("QUILLORA_SOAK_WORDS");
+    if (length < 100)
+        QSKIP("make soak runs it");
+    // Mono, 8-bit, 8000 samples a second: 40 ms of silence, as short as a word can be.
+    const QByteArray silence = QByteArray("RIFF\x64\1\0\0WAVEfmt \20\0\0\0\1\0\1\0\x40\x1f\0\0\x40\x1f\0\0\1\0\10\0data"
+                                          "\x40\1\0\0", 44) + QByteArray(320, '\x80');
+    for (const char* word : {"ash", "bay", "cob", "den", "elm", "fig"})
+        QVERIFY(writeFile(env->defaultDictionary() + '/' + word + ".wav", silence));
+    openWindow(length);
+    const auto residentKb = [] { // from the line "VmRSS:   12345 kB"
+        const QByteArray status = readFile(QStringLiteral("/proc/self/status"));
+        return status.mid(status.indexOf("VmRSS:") + 6).simplified().split(' ').value(0).toLong();
+    };
+    // The player's news is taken at once; polling would set the pace.
+    QSignalSpy playerState(player(), &QMediaPlayer::stateChanged);
+    child<QAction>("acStart")->trigger();
+    QStringList stored{QString()};
+    long firstKb = 0;
+    for (int i = 1; i <= length; ++i) {
+        while (!answering())
+            QVERIFY2(playerState.wait(15000), qPrintable(QStringLiteral("word %1 never ended").arg(i)));
+        QVERIFY(!text("lblHelp").contains(QStringLiteral("could not be played")));
+        const QString word = playingWord();
+        answer(i % 7 != 0 ? word.toUpper() : word.left(2));
+        stored << QStringLiteral("%1 %2 %3").arg(i).arg(word).arg(i % 7 != 0 ? '+' : '-');
+        firstKb = i == 100 ? residentKb() : firstKb;
+        if (i < length)
+            pressEnter();
+    }
+    const long lastKb = residentKb();
+    qInfo("%d words; resident memory %ld kB after 100 words, %ld kB at the end", length, firstKb, lastKb);
+    // The sanitizer's allocator holds freed memory back and grows on its own: only a plain build's figures count.
+#ifndef __SANITIZE_ADDRESS__
+    QVERIFY2(lastKb - firstKb <= 10 * 1024, "resident memory grew by more than 10 MB");
+#endif
+    stored[0] = QStringLiteral("%1/%2").arg(length - length / 7).arg(length);
+    QCOMPARE(storedTest(), stored);
 }
 
 QTEST_MAIN(TestTestRun)
