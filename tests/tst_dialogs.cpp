@@ -47,13 +47,11 @@ private slots:
     }
     void settings_loadAndStore_data();
     void settings_loadAndStore();
-    void settings_newTestLengthReachesTheMainWindowOnce();
     void startup_lengthAndTipsOrUpdate_data();
     void startup_lengthAndTipsOrUpdate();
     void tips_placedAndStoredForTheNextStart();
     void update_yesOpensTheDownloadPageAndClosesTheProgram();
     void silentService_windowAnswersAndClosesAtOnce();
-    void twoStartsOnOneDay_askOnce();
 };
 
 void TestDialogs::settings_loadAndStore_data()
@@ -93,28 +91,6 @@ void TestDialogs::settings_loadAndStore()
     QCOMPARE(env->readData(QStringLiteral("settings.conf")), userAfter);
     QCOMPARE(readFile(env->configFolder() + QStringLiteral("/settings.conf")), machineAfter);
     QCOMPARE(readFile(systemPath), machine);
-}
-
-void TestDialogs::settings_newTestLengthReachesTheMainWindowOnce()
-{
-    env->writeData(QStringLiteral("settings.conf"), "tip=0\n");
-    MainWindow window;
-    window.show();
-    auto* number = child<QLabel>(&window, "lblNumber");
-    // A second window must still be heard after the first one has been let go.
-    for (const auto& [length, label] : {std::pair(2500, "Test number: 0/2 500"), std::pair(3, "Test number: 0/3")}) {
-        child<QAction>(&window, "acSettings")->trigger();
-        QPointer<dlgSettings> dialog = window.findChild<dlgSettings*>();
-        QVERIFY(dialog && dialog->isModal());
-        child<QSpinBox>(dialog, "spbTestNumber")->setValue(length);
-        child<QPushButton>(dialog, "btnOK")->click();
-        QCOMPARE(number->text(), QLatin1String(label));
-        // The window reports once; what it sends while it goes away is not taken.
-        QVERIFY(dialog);
-        emit dialog->valueChanged(7);
-        QCOMPARE(number->text(), QLatin1String(label));
-        QTRY_VERIFY(dialog.isNull());
-    }
 }
 
 void TestDialogs::startup_lengthAndTipsOrUpdate_data()
@@ -204,18 +180,6 @@ void TestDialogs::silentService_windowAnswersAndClosesAtOnce()
     clock.start();
     window.reset();
     QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
-}
-
-void TestDialogs::twoStartsOnOneDay_askOnce()
-{
-    ReplyServer server("{\"new_version\":0}");
-    useServer(server);
-    setSettingInt("tip", 0, SCOPE_USER);
-    for (int start = 0; start < 2; ++start) {
-        MainWindow window;
-        QTRY_VERIFY(!window.findChild<UpdateRequest*>()->isRunning());
-    }
-    QCOMPARE(server.requests(), 1);
 }
 
 QTEST_MAIN(TestDialogs)

@@ -96,14 +96,6 @@ void TestDictionariesDialog::mainWindow_playsAnAddedFolder()
     FolderChooser::setNextFolderForTesting(full("words") + '/');
     click("btnAdd");
     QCOMPARE(list()->currentRow(), 1);
-    // With no answer set ahead the real chooser opens; dismissed, it adds nothing.
-    bool chooserShown = false;
-    QTimer::singleShot(0, [&chooserShown] {
-        if (QWidget* chooser = QApplication::activeModalWidget())
-            chooserShown = chooser->close();
-    });
-    click("btnAdd");
-    QVERIFY(chooserShown);
     // An added folder is stored at once, ticked.
     QCOMPARE(stored(), (QStringList{"work/Default=1", "words=1"}));
     list()->setCurrentRow(0);

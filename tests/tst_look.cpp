@@ -37,12 +37,8 @@ struct Fit {
     bool fits() const { return needed.width() <= room.width() && needed.height() <= room.height(); }
     QString says() const
     {
-        return QStringLiteral("\"%1\" needs %2x%3, has %4x%5")
-            .arg(text.left(40))
-            .arg(needed.width())
-            .arg(needed.height())
-            .arg(room.width())
-            .arg(room.height());
+        return QString::asprintf("\"%s\" needs %dx%d, has %dx%d", qPrintable(text.left(40)), needed.width(),
+                                 needed.height(), room.width(), room.height());
     }
 };
 

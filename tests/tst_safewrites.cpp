@@ -36,9 +36,9 @@ QString warning; // the last warning logged in a child
 void kinds()
 {
     QTest::addColumn<int>("kind");
-    const char* names[] = {"dictionary list", "user settings", "machine settings", "statistics", "export"};
-    for (int i = 0; i < 5; ++i)
-        QTest::addRow("%s", names[i]) << i;
+    int i = 0;
+    for (const char* name : {"dictionary list", "user settings", "machine settings", "statistics", "export"})
+        QTest::newRow(name) << i++;
 }
 
 // The kind of the current row, its file holding a settings file's other lines and then the small contents.
@@ -46,22 +46,20 @@ Kind prepared(const TestEnvironment& env)
 {
     QFETCH(int, kind);
     const auto setting = [](const QString& folder, int scope) {
-        return Kind{folder + "/settings.conf", [scope](bool large) {
-                        return int(setSettingInt("k", large ? 123456789 : 1, scope) == SETTING_WRITTEN);
-                    }};
+        return Kind{folder + "/settings.conf",
+                    [scope](bool large) { return int(setSettingInt("k", large ? 123456789 : 1, scope) == SETTING_WRITTEN); }};
     };
-    const std::vector<Kind> table{
+    const Kind table[] = {
         {env.dataFolder() + "/data.dat",
          [&env](bool large) {
-             writeDictionaries(std::vector<__dictionary>(large ? LARGE : 1, dictionary(env.workFolder(), 1)));
-             return -1;
+             return writeDictionaries(std::vector<__dictionary>(large ? LARGE : 1, dictionary(env.workFolder(), 1))),
+                    -1;
          }},
         setting(env.dataFolder(), SCOPE_USER),
         setting(env.configFolder(), SCOPE_MACHINE),
         {env.dataFolder() + "/stat00.01.1900 00-00-00.dat",
          [](bool large) {
-             writeStatisticsAt(std::vector<__answer>(large ? LARGE : 1, __answer{7, u"word", 1}), 1, std::tm{});
-             return -1;
+             return writeStatisticsAt(std::vector<__answer>(large ? LARGE : 1, __answer{7, u"word", 1}), 1, {}), -1;
          }},
         {env.workFolder() + "/report.html",
          [](bool large) { return int(writeExport("report.html", QString(large ? 250 * LARGE : 1, u'ß'))); }},
@@ -118,9 +116,7 @@ void TestSafeWrites::killedWhileWriting_leavesOldOrNewFile()
         if (child == 0) {
             ::alarm(30); // a child its test lost ends anyway
             kind.write(true);
-            if (::write(firstWritten[1], "", 1) != 1)
-                ::_exit(1);
-            for (bool larger = false;; larger = !larger)
+            for (bool larger = ::write(firstWritten[1], "", 1) != 1;; larger = !larger)
                 kind.write(larger);
         }
         QVERIFY(child > 0);
@@ -131,8 +127,7 @@ void TestSafeWrites::killedWhileWriting_leavesOldOrNewFile()
         ::usleep(QRandomGenerator::global()->bounded(spread));
         ::kill(child, SIGKILL);
         int status = 0;
-        QCOMPARE(::waitpid(child, &status, 0), child);
-        QVERIFY(told == 1 && WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
+        QVERIFY(::waitpid(child, &status, 0) == child && told == 1 && WTERMSIG(status) == SIGKILL);
         const QByteArray now = state(kind);
         QVERIFY2(now == small || now == large, qPrintable(QStringLiteral("broken after kill %1").arg(i)));
         largeFound += now == large;
@@ -151,8 +146,7 @@ void TestSafeWrites::writeFailsPartWay_keepsOldFileAndLogs()
         ::signal(SIGXFSZ, SIG_IGN);
         ::setrlimit(RLIMIT_FSIZE, &limit);
         qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
-            if (type == QtWarningMsg)
-                warning = text;
+            warning = type == QtWarningMsg ? text : warning;
         });
         ::_exit(kind.write(true) == 1 ? 2 : warning.contains(QFileInfo(kind.path).fileName()) ? 0 : 1);
     }

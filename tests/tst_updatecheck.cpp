@@ -74,13 +74,6 @@ private slots:
                      QList<int>({update, offset, force, asks, asks ? today : today + offset}));
         }
     }
-
-    void dayNumber_matchesTheCalendarAcrossCenturies()
-    {
-        const qint64 origin = QDate(1, 1, 1).toJulianDay(); // QDate's calendar is proleptic Gregorian too
-        for (QDate d(1599, 1, 1); d < QDate(2401, 3, 5); d = d.addDays(3))
-            QCOMPARE(qint64(dayOf(d)), d.toJulianDay() - origin + 1);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestUpdateCheck)
