@@ -4,15 +4,12 @@
 #include "platform/platform.h"
 
 #include <algorithm>
-#include <cstdint>
-#include <functional>
-#include <iterator>
+#include <cstdio>
+#include <cstring>
 
 namespace {
 
 const char16_t SEPARATOR_TEXT[] = {platform::SEPARATOR, 0};
-// Where the digits of "DD.MM.YYYY HH-MM-SS" stand, from the year down to the second.
-constexpr int STAMP_DIGITS_BY_WEIGHT[] = {6, 7, 8, 9, 3, 4, 0, 1, 11, 12, 14, 15, 17, 18};
 
 // Cuts text in place at every delimiter and collects up to max non-empty pieces; runs of delimiters count as
 // one.
@@ -53,10 +50,10 @@ struct Moment
     long fields[6] = {};
 };
 
-Moment momentOf(const std::u16string& stamp)
+Moment momentOf(const char16_t* stamp)
 {
     char16_t copy[20];
-    wcslcpy(copy, stamp.c_str(), 20);
+    wcslcpy(copy, stamp, 20);
     char16_t date[11] = {};
     char16_t time[9] = {};
     char16_t* pieces[10];
@@ -77,17 +74,20 @@ Moment momentOf(const std::u16string& stamp)
     return moment;
 }
 
-} // namespace
-
-bool newerThan(const std::u16string& a, const std::u16string& b)
+bool later(const Moment& x, const Moment& y)
 {
-    const Moment x = momentOf(a);
-    const Moment y = momentOf(b);
     for (int i = 0; i < 6; ++i) {
         if (x.fields[i] != y.fields[i])
             return x.fields[i] > y.fields[i];
     }
     return false;
+}
+
+} // namespace
+
+bool newerThan(const std::u16string& a, const std::u16string& b)
+{
+    return later(momentOf(a.c_str()), momentOf(b.c_str()));
 }
 
 bool isStatisticsFileName(std::u16string_view name)
@@ -117,32 +117,27 @@ void listStatistics(std::vector<std::u16string>& list)
     if (!listing.isOpen())
         return;
 
-    // A listed name has fixed-width digits, so its moment is one number, year first: ordered without parsing
-    // the stamp at every comparison, which a folder of many thousand tests would feel.
-    std::vector<std::uint64_t> moments;
+    // Each stamp is read once, not at every comparison: a folder may hold many thousand stored tests.
+    std::vector<Moment> moments;
     char16_t name[PATH_UNITS];
     int length = 0;
     bool isFile = false;
     while (listing.next(name, PATH_UNITS, &length, &isFile)) {
-        if (!isFile || !isStatisticsFileName(std::u16string_view(name, static_cast<std::size_t>(length))))
-            continue;
-        std::uint64_t moment = 0;
-        for (const int i : STAMP_DIGITS_BY_WEIGHT)
-            moment = moment * 10 + static_cast<std::uint64_t>(name[4 + i] - u'0');
-        moments.push_back(moment);
+        if (isFile && isStatisticsFileName(std::u16string_view(name, static_cast<std::size_t>(length))))
+            moments.push_back(momentOf(name + 4));
     }
 
     // More than the window lists: keep the newest.
-    const auto newer = std::greater<std::uint64_t>();
     if (moments.size() > MAX_LISTED_TESTS) {
-        std::nth_element(moments.begin(), moments.begin() + MAX_LISTED_TESTS, moments.end(), newer);
+        std::nth_element(moments.begin(), moments.begin() + MAX_LISTED_TESTS, moments.end(), later);
         moments.resize(MAX_LISTED_TESTS);
     }
-    std::sort(moments.begin(), moments.end(), newer);
-    for (std::uint64_t moment : moments) {
-        std::u16string stamp = u"DD.MM.YYYY HH-MM-SS";
-        for (int k = static_cast<int>(std::size(STAMP_DIGITS_BY_WEIGHT)) - 1; k >= 0; --k, moment /= 10)
-            stamp[STAMP_DIGITS_BY_WEIGHT[k]] = static_cast<char16_t>(u'0' + moment % 10);
-        list.push_back(stamp);
+    std::sort(moments.begin(), moments.end(), later);
+    // A listed name has every field in its own digits, so the fields give its stamp back.
+    for (const Moment& m : moments) {
+        char stamp[160];
+        std::snprintf(stamp, sizeof stamp, "%02ld.%02ld.%04ld %02ld-%02ld-%02ld", m.fields[2], m.fields[1], m.fields[0],
+                      m.fields[3], m.fields[4], m.fields[5]);
+        list.emplace_back(stamp, stamp + std::strlen(stamp));
     }
 }
