@@ -51,14 +51,6 @@ private slots:
         QCOMPARE(getSettingInt("date", 0, SCOPE_MACHINE), dayOf(QDate::currentDate())); // whatever the reply says
     }
 
-    void closedPort_isUnavailableAndLeavesTheDate()
-    {
-        setUpdateBaseAddressForTesting(QString()); // the tests' built-in address is a closed loopback port
-        setSettingInt("date", 5, SCOPE_MACHINE);
-        QCOMPARE(checkForUpdate(true), UPDATE_UNAVAILABLE);
-        QCOMPARE(getSettingInt("date", 0, SCOPE_MACHINE), 5);
-    }
-
     void onceADay_unlessSwitchedOffOrAskedFor()
     {
         // {update setting, day of the last check from today, asked for, the service is asked}
