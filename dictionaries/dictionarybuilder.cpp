@@ -282,7 +282,8 @@ QStringList recordRun(const QStringList& words, const QStringList& targets, cons
     QStringList failures;
     for (std::size_t i = 0; i < pieces.size(); ++i) {
         QTemporaryFile piece(QFileInfo(targets.at(int(i))).path() + TEMPORARY_NAME);
-        QByteArray bytes = "RIFF" + littleEndian(36 + format.size() - 16 + pieces[i].size()) + "WAVEfmt " +
+        // RIFF counts "WAVE", then each chunk with its 8-byte head.
+        QByteArray bytes = "RIFF" + littleEndian(4 + 8 + format.size() + 8 + pieces[i].size()) + "WAVEfmt " +
                            littleEndian(format.size()) + format + "data" + littleEndian(pieces[i].size()) + pieces[i];
         if (!piece.open() || piece.write(bytes) != bytes.size() || !piece.flush())
             failures << QStringLiteral("cannot write in the output folder: ") + piece.errorString();
