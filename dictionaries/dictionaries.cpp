@@ -1,6 +1,6 @@
 #include "dictionaries.h"
 
-#include "platform/platform.h"
+#include "platform/files.h"
 
 #include <cstdint>
 #include <cstdio>

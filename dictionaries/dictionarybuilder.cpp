@@ -1,6 +1,6 @@
 #include "dictionarybuilder.h"
 
-#include "platform/platform.h"
+#include "platform/processes.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "dlgdictionaries.h"
 
-#include "platform/platform.h"
+#include "platform/desktop.h"
 #include "dlgmakedictionary.h"
 #include "ui_dlgdictionaries.h"
 #include "widgets/folderchooser.h"

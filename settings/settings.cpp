@@ -1,7 +1,7 @@
 #include "settings.h"
 
 #include "text/boundedstring.h"
-#include "platform/platform.h"
+#include "platform/files.h"
 
 #include <cerrno>
 #include <climits>

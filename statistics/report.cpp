@@ -2,7 +2,7 @@
 
 #include "text/boundedstring.h"
 #include "statisticsfile.h"
-#include "platform/platform.h"
+#include "platform/files.h"
 
 #include <QByteArray>
 #include <QFile>

@@ -1,7 +1,8 @@
 #include "statisticsfile.h"
 
 #include "dictionaries/dictionaries.h"
-#include "platform/platform.h"
+#include "platform/clock.h"
+#include "platform/files.h"
 
 #include <cstring>
 #include <string>

@@ -1,7 +1,8 @@
 #include "statisticslist.h"
 
 #include "text/boundedstring.h"
-#include "platform/platform.h"
+#include "platform/files.h"
+#include "platform/listing.h"
 
 #include <algorithm>
 #include <cstdio>

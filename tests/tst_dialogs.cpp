@@ -1,5 +1,5 @@
 #include "app/mainwindow.h"
-#include "platform/platform.h"
+#include "platform/desktop.h"
 #include "settings/dlgsettings.h"
 #include "settings/dlgtips.h"
 #include "settings/settings.h"

@@ -1,6 +1,6 @@
 #include "dlgupdate.h"
 
-#include "platform/platform.h"
+#include "platform/desktop.h"
 #include "ui_dlgupdate.h"
 #include "updatecheck.h"
 

@@ -1,7 +1,8 @@
 #include "updatecheck.h"
 
 #include "text/boundedstring.h"
-#include "platform/platform.h"
+#include "platform/clock.h"
+#include "platform/http.h"
 #include "settings/settings.h"
 #include "updateaddress.h"
 

@@ -1,6 +1,7 @@
 #include "wordpool.h"
 
-#include "platform/platform.h"
+#include "platform/files.h"
+#include "platform/listing.h"
 
 #include <cstring>
 
