@@ -1,42 +1,32 @@
 #include "mainwindow.h"
 
 #include "dictionaries/dlgdictionaries.h"
-#include "text/formatcount.h"
-#include "widgets/appearance.h"
-#include "widgets/messagebox.h"
 #include "platform/desktop.h"
 #include "platform/files.h"
-#include "widgets/resources.h"
 #include "settings/dlgsettings.h"
 #include "settings/dlgtips.h"
-#include "settings/settings.h"
+#include "settings/options.h"
 #include "statistics/dlgstatistics.h"
+#include "text/formatcount.h"
 #include "ui_mainwindow.h"
 #include "update/dlgabout.h"
 #include "update/dlgupdate.h"
 #include "update/updatecheck.h"
 #include "update/updaterequest.h"
+#include "widgets/appearance.h"
+#include "widgets/messagebox.h"
+#include "widgets/resources.h"
 
 #include <algorithm>
 #include <cstring>
 #include <limits>
 
-#include <QKeyEvent>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QMediaContent>
 #include <QResizeEvent>
 #include <QTimer>
 #include <QUrl>
-
-std::uint32_t clampTestLength(int stored)
-{
-    const auto length = static_cast<std::uint32_t>(stored);
-    if (length < MIN_TEST_LENGTH)
-        return MIN_TEST_LENGTH;
-    if (length > MAX_TEST_LENGTH)
-        return MAX_TEST_LENGTH;
-    return length;
-}
 
 namespace {
 
@@ -44,7 +34,8 @@ namespace {
 constexpr int MAX_ALIGNED_LETTERS = 50;
 
 // One letter of a text: one UTF-16 unit, or two for a letter outside the basic plane.
-struct Letter {
+struct Letter
+{
     int start;
     int length;
     uint folded; // compared ignoring case
@@ -145,7 +136,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(new Ui_MainWin
     lastReviewAt = 0;
     testState = Idle;
 
-    testLength = clampTestLength(getSettingInt("test_number", 10, SCOPE_USER));
+    testLength = ::testLength();
     ui->lblNumber->setText(QStringLiteral("Test number: 0/") + formatCount(testLength));
     ui->lblHelp->hide();
 
@@ -172,7 +163,7 @@ void MainWindow::showTips()
 {
     tipsDelay->stop();
     // Exactly 1: a hand-written tip=2, which the Settings window shows as on, still keeps the tips away.
-    if (getSettingInt("tip", 1, SCOPE_USER) != 1)
+    if (!tipsAtStart())
         return;
     tipsDialog = showModal(new dlgTips(this));
     connect(tipsDialog, &QDialog::finished, this, [this] {
@@ -285,9 +276,8 @@ void MainWindow::on_acStart_triggered()
         if (wordPool.empty() || !anySelected) {
             // Whatever came before, a refused start leaves an idle window that nothing can ask a word in.
             endTest();
-            MessageBox::information(this, anySelected
-                                              ? QStringLiteral("The selected dictionaries hold no recordings.")
-                                              : QStringLiteral("You have to select at least one dictionary."));
+            MessageBox::information(this, anySelected ? QStringLiteral("The selected dictionaries hold no recordings.")
+                                                      : QStringLiteral("You have to select at least one dictionary."));
             return;
         }
         wordIndex.rebuild(wordPool);
@@ -387,7 +377,7 @@ void MainWindow::keyPressEvent(QKeyEvent* e)
         return;
     if (testState == Idle && currentNumber == testLength) {
         showResult(QStringLiteral("<p align='center'>Finish<br /> Score: ") + formatCount(correctCount) +
-                               QStringLiteral(" / ") + formatCount(wrongCount) + QStringLiteral("</p>"));
+                   QStringLiteral(" / ") + formatCount(wrongCount) + QStringLiteral("</p>"));
         ui->leInput->clear();
         ui->lblHelp->hide();
         setOtherActionsEnabled(true);

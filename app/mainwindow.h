@@ -25,14 +25,6 @@ class dlgTips;
 class QTimer;
 class UpdateRequest;
 
-// Words per test, as the window accepts them.
-constexpr std::uint32_t MIN_TEST_LENGTH = 1;
-constexpr std::uint32_t MAX_TEST_LENGTH = 10000;
-
-// The stored test length as the window takes it: 0 becomes 1, anything above the maximum (a negative value
-// included) becomes the maximum.
-std::uint32_t clampTestLength(int stored);
-
 // The HTML of a wrong answer: the expected word letter by letter, in red the letters the answer got wrong or
 // left out, found by the fewest edits that turn the answer into the word (case ignored). Letters typed in
 // excess are not shown, since the word is.
@@ -75,7 +67,11 @@ private:
     // The whole word stays in view: a phrase wraps at its spaces, a long word gets a smaller font.
     void showResult(const QString& html);
 
-    enum TestState { Running = 0, Idle = 2 };
+    enum TestState
+    {
+        Running = 0,
+        Idle = 2
+    };
 
     Ui_MainWindow* ui;
     int resultPointSize; // the form's size for the result line

@@ -3,6 +3,7 @@
 
 #include "app/mainwindow.h"
 #include "benchutil.h"
+#include "settings/options.h"
 
 #include <QAction>
 #include <QApplication>
@@ -15,7 +16,6 @@
 #include <QTest>
 #include <QUrl>
 
-
 int main(int argc, char* argv[])
 {
     QTemporaryDir root;
@@ -25,17 +25,9 @@ int main(int argc, char* argv[])
     // A large pool, so the draw has work to do.
     for (int i = 0; i < 20000; ++i)
         QFile::link(sample, QStringLiteral("Default/w%1.wav").arg(i));
-    QDir().mkpath(QStringLiteral("data/Brindlecot/Quillora"));
-    QFile settings(QStringLiteral("data/Brindlecot/Quillora/settings.conf"));
-    settings.open(QIODevice::WriteOnly);
-    settings.write("test_number=1000\n");
-    settings.close();
+    setTestLength(1000);
     // No update check: it has no service to ask here.
-    QDir().mkpath(QStringLiteral("config/Brindlecot/Quillora"));
-    QFile machine(QStringLiteral("config/Brindlecot/Quillora/settings.conf"));
-    machine.open(QIODevice::WriteOnly);
-    machine.write("update=0\n");
-    machine.close();
+    setDailyUpdateCheck(false);
 
     // The sound goes nowhere: what is timed is the calls, and a machine without a sound server warns at each word.
     qputenv("QT_GSTREAMER_PLAYBIN_AUDIOSINK", "fakesink");
@@ -59,7 +51,8 @@ int main(int argc, char* argv[])
             QTest::keyClicks(input, QStringLiteral("x"));
             QTest::keyClick(input, Qt::Key_Return);
             playOnly.push_back(secondsOf([&] {
-                player.setMedia(QMediaContent(QUrl::fromLocalFile(root.path() + QStringLiteral("/Default/w%1.wav").arg(question))));
+                player.setMedia(
+                    QMediaContent(QUrl::fromLocalFile(root.path() + QStringLiteral("/Default/w%1.wav").arg(question))));
                 player.play();
             }));
             if (!QTest::qWaitFor([&] { return player.state() == QMediaPlayer::StoppedState; }, 15000))

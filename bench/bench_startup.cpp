@@ -4,6 +4,7 @@
 
 #include "app/mainwindow.h"
 #include "benchutil.h"
+#include "settings/options.h"
 #include "update/updatecheck.h"
 
 #include <QApplication>
@@ -63,22 +64,13 @@ public:
     }
 };
 
-void writeSettings(const QString& path, const QByteArray& text)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    file.write(text);
-}
-
 } // namespace
 
 int main(int argc, char* argv[])
 {
     QTemporaryDir root;
     useTemporaryFolders(root);
-    writeSettings(root.path() + QStringLiteral("/data/Brindlecot/Quillora/settings.conf"), "tip=0\n");
-    const QString machine = root.path() + QStringLiteral("/config/Brindlecot/Quillora/settings.conf");
+    setTipsAtStart(false);
     QApplication application(argc, argv);
     SilentServer server;
     setUpdateBaseAddressForTesting(QStringLiteral("http://127.0.0.1:%1/updates/check.php?product=").arg(server.port()));
@@ -86,7 +78,7 @@ int main(int argc, char* argv[])
     std::vector<double> withCheck, withoutCheck, closing;
     for (int round = 0; round < 2 * 3 * ROUNDS; ++round) {
         const bool check = round % 2 == 0;
-        writeSettings(machine, check ? "update=1\n" : "update=0\n");
+        setDailyUpdateCheck(check);
         PaintWatch watch;
         std::unique_ptr<MainWindow> window;
         const double seconds = secondsOf([&] {

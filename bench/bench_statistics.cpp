@@ -5,6 +5,7 @@
 // readdir pass of the folder.
 
 #include "benchutil.h"
+#include "platform/appfolders.h"
 #include "statistics/dlgstatistics.h"
 #include "statistics/statisticsfile.h"
 #include "statistics/threadcore.h"
@@ -210,7 +211,9 @@ int main(int argc, char* argv[])
         }
         return times;
     };
-    const QString folder = root.path() + QStringLiteral("/data/Brindlecot/Quillora/");
+    char16_t data[PATH_UNITS] = {};
+    platform::appDataFolder(data, PATH_UNITS, true);
+    const QString folder = QString::fromUtf16(data) + QLatin1Char('/');
     QFile::remove(folder + QStringLiteral("stat") + STAMP + QStringLiteral(".dat"));
     const std::vector<double> empty = opening();
     for (int i = 0; i < 1000; ++i) {

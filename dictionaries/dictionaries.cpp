@@ -1,5 +1,6 @@
 #include "dictionaries.h"
 
+#include "platform/appfolders.h"
 #include "platform/files.h"
 
 #include <cstdint>
@@ -28,20 +29,6 @@ void appendUInt32(std::string& out, std::uint32_t value)
         out.push_back(static_cast<char>((value >> shift) & 0xFF));
 }
 
-// The Brindlecot/Quillora folder inside a data folder, without the trailing separator.
-void appendProductFolder(char16_t* buffer, int capacity, bool create)
-{
-    const auto size = static_cast<std::size_t>(capacity);
-    wcslcat(buffer, SEPARATOR_TEXT, size);
-    wcslcat(buffer, u"Brindlecot", size);
-    if (create)
-        platform::makeFolder(buffer);
-    wcslcat(buffer, SEPARATOR_TEXT, size);
-    wcslcat(buffer, u"Quillora", size);
-    if (create)
-        platform::makeFolder(buffer);
-}
-
 // The sample Default of another copy of the program, the source tree's or an installed one: a folder named
 // Default beside help/main.html. One user may start both; the list shows only the Default of the one running.
 bool isOtherSampleDefault(const char16_t* path)
@@ -56,19 +43,6 @@ bool isOtherSampleDefault(const char16_t* path)
 }
 
 } // namespace
-
-int getAppDataFolder(char16_t* buffer, int capacity)
-{
-    if (capacity <= 0)
-        return 0;
-    if (platform::localDataFolder(buffer, capacity) != 0) {
-        buffer[0] = 0;
-        return 0;
-    }
-    appendProductFolder(buffer, capacity, true);
-    wcslcat(buffer, SEPARATOR_TEXT, static_cast<std::size_t>(capacity));
-    return 0;
-}
 
 bool fileExists(const char16_t* path)
 {
@@ -85,13 +59,7 @@ void defaultDictionaryPath(char16_t* buffer, int capacity)
 void readDictionaries(std::vector<__dictionary>& list)
 {
     char16_t path[PATH_UNITS] = {};
-    if (platform::localDataFolder(path, PATH_UNITS) == 0) {
-        appendProductFolder(path, PATH_UNITS, false);
-        wcslcat(path, SEPARATOR_TEXT, PATH_UNITS);
-        wcslcat(path, u"data.dat", PATH_UNITS);
-    } else {
-        path[0] = 0;
-    }
+    platform::dictionaryListPath(path, PATH_UNITS, false);
     std::FILE* file = platform::openForReading(path);
 
     char16_t defaultPath[PATH_UNITS] = {};
@@ -133,8 +101,8 @@ void readDictionaries(std::vector<__dictionary>& list)
 void writeDictionaries(const std::vector<__dictionary>& list)
 {
     char16_t path[PATH_UNITS] = {};
-    getAppDataFolder(path, PATH_UNITS);
-    wcslcat(path, u"data.dat", PATH_UNITS);
+    if (!platform::dictionaryListPath(path, PATH_UNITS, true))
+        return;
 
     std::string bytes;
     bytes.reserve(8 + DICTIONARY_RECORD_BYTES * list.size());

@@ -1,5 +1,5 @@
 #pragma once
-// The application data folder and the dictionary list file, data.dat, with the built-in Default dictionary.
+// The dictionary list file, data.dat, with the built-in Default dictionary.
 
 #include "text/boundedstring.h"
 
@@ -17,12 +17,10 @@ struct __dictionary
 // Size of one stored dictionary record: the path in UTF-16LE, the selected byte and a filler byte.
 constexpr int DICTIONARY_RECORD_BYTES = 522;
 
-// Fills the buffer with the application data folder, trailing separator included, creating its folders on the
-// way. Empty when the platform has no such folder. Returns 0.
-int getAppDataFolder(char16_t* buffer, int capacity);
 // True when a file or a folder is at the path.
 bool fileExists(const char16_t* path);
-// The path of the built-in Default dictionary: the working directory followed by "/Default".
+// The path of the built-in Default dictionary: "Default" in the folder that holds the sample dictionary and
+// the help pages.
 void defaultDictionaryPath(char16_t* buffer, int capacity);
 // Appends the stored list to list and makes sure the Default dictionary is in it. Never writes.
 void readDictionaries(std::vector<__dictionary>& list);

@@ -6,7 +6,10 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    putFile(folder("XDG_DATA_HOME") + "/data.dat", data, size);
+    char16_t list[PATH_UNITS] = {};
+    const bool placed = platform::dictionaryListPath(list, PATH_UNITS, true);
+    assert(placed);
+    putFile(narrow(list), data, size);
     std::vector<__dictionary> first, second;
     readDictionaries(first);
     writeDictionaries(first);

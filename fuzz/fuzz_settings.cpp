@@ -15,12 +15,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return -1;
     const std::string file(reinterpret_cast<const char*>(data) + 6, size - 6);
     const std::string own = file.substr(0, file.find_first_of(std::string("=\n\0", 3)));
-    const char* keys[] = {"test_number", "tip", "update", "date", own.c_str()};
+    // Keys where one is the start of another, and one of the input's own.
+    const char* keys[] = {"number", "number_x", "u", "up", own.c_str()};
     const char* key = keys[data[0] % 5];
     const int scope = data[1] % 2 == 0 ? SCOPE_USER : SCOPE_MACHINE;
     int value;
     std::memcpy(&value, data + 2, sizeof value);
-    putFile(folder(scope == SCOPE_USER ? "XDG_DATA_HOME" : "XDG_CONFIG_HOME") + "/settings.conf", data + 6, size - 6);
+    char file[260] = {};
+    const bool placed = getSettingsPath(file, scope) == 0;
+    assert(placed);
+    putFile(file, data + 6, size - 6);
 
     int before[5];
     for (int i = 0; i < 5; ++i)

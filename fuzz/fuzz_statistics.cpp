@@ -8,10 +8,11 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    putFile(folder("XDG_DATA_HOME") + "/stat01.02.2003 04-05-06.dat", data, size);
     const char16_t stamp[] = u"01.02.2003 04-05-06";
     char16_t path[PATH_UNITS] = {};
-    statisticsPath(QString::fromUtf16(stamp), path, PATH_UNITS);
+    const bool placed = platform::storedTestPath(QString::fromUtf16(stamp), path, PATH_UNITS, true);
+    assert(placed);
+    putFile(narrow(path), data, size);
     StatisticsReader reader(path);
     assert(reader.isOpen() && reader.wholeRecords() <= reader.answerCount());
     assert(reader.wrongCount() <= reader.answerCount());

@@ -34,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string name(reinterpret_cast<const char*>(data), size);
     if (size < 3 || size > 255 || name.find_first_of(std::string("/\0", 2)) != std::string::npos)
         return 0;
-    const std::string path = folder("XDG_DATA_HOME") + '/' + name;
+    const std::string path = dataFolder() + '/' + name;
     putFile(path, data, 0);
     std::vector<std::u16string> listed;
     listStatistics(listed);
@@ -42,8 +42,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     assert(listed.size() <= 1);
     for (const std::u16string& own : listed) {
         char16_t back[PATH_UNITS];
-        statisticsPath(stampFromDisplay(displayFromStamp(QString::fromStdU16String(own))), back, PATH_UNITS);
-        assert(QFile::encodeName(QString::fromUtf16(back)).toStdString() == path);
+        platform::storedTestPath(stampFromDisplay(displayFromStamp(QString::fromStdU16String(own))), back, PATH_UNITS,
+                                 false);
+        assert(narrow(back) == path);
     }
     return 0;
 }

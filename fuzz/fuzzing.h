@@ -4,6 +4,9 @@
 #undef NDEBUG
 #include <cassert>
 
+#include "platform/appfolders.h"
+#include "text/boundedstring.h"
+
 #include <QDir>
 #include <QTemporaryDir>
 
@@ -11,13 +14,27 @@
 #include <cstdio>
 #include <string>
 
-// The program's folder under XDG_DATA_HOME (data.dat, the stored tests, the per-user settings) or XDG_CONFIG_HOME,
-// in a temporary folder in memory, as the program syncs every file it writes. Removed after a run without finding.
-inline std::string folder(const char* variable, const char* below = "/Brindlecot/Quillora")
+// The user's folders, in a temporary folder in memory, as the program syncs every file it writes. Removed after a
+// run without finding.
+inline QString userFolder(const char* variable)
 {
     static QTemporaryDir root(QStringLiteral("/dev/shm/quillora-fuzz-XXXXXX"));
     assert(root.isValid());
-    return QFile::encodeName(root.path() + '/' + variable + below).toStdString();
+    return root.path() + '/' + variable;
+}
+
+inline std::string narrow(const char16_t* path)
+{
+    return QFile::encodeName(QString::fromUtf16(path)).toStdString();
+}
+
+// The program's own data folder: data.dat, the stored tests, the per-user settings.
+inline std::string dataFolder()
+{
+    char16_t folder[PATH_UNITS] = {};
+    const bool placed = platform::appDataFolder(folder, PATH_UNITS, true);
+    assert(placed);
+    return narrow(folder);
 }
 
 inline void putFile(const std::string& path, const std::uint8_t* data, std::size_t size)
@@ -31,8 +48,8 @@ inline void putFile(const std::string& path, const std::uint8_t* data, std::size
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
     for (const char* variable : {"HOME", "XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CONFIG_DIRS"}) {
-        QDir().mkpath(QFile::decodeName(folder(variable).c_str()));
-        qputenv(variable, folder(variable, "").c_str());
+        QDir().mkpath(userFolder(variable));
+        qputenv(variable, QFile::encodeName(userFolder(variable)));
     }
     return 0;
 }

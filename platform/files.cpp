@@ -8,7 +8,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QStandardPaths>
 #include <QString>
 #include <QStringList>
 
@@ -22,47 +21,6 @@ namespace platform {
 
 using detail::encodedPath;
 using detail::qtPath;
-
-namespace {
-
-int copyFolder(const QString& folder, char16_t* buffer, int capacity)
-{
-    if (capacity <= 0)
-        return 1;
-    buffer[0] = 0;
-    if (folder.isEmpty())
-        return 1;
-    QString clean = folder;
-    while (clean.size() > 1 && clean.endsWith(QLatin1Char('/')))
-        clean.chop(1);
-    wcslcpy(buffer, reinterpret_cast<const char16_t*>(clean.utf16()), static_cast<std::size_t>(capacity));
-    return 0;
-}
-
-} // namespace
-
-int localDataFolder(char16_t* buffer, int capacity)
-{
-    return copyFolder(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation), buffer, capacity);
-}
-
-int userConfigFolder(char16_t* buffer, int capacity)
-{
-    return copyFolder(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation), buffer, capacity);
-}
-
-int systemConfigFolder(int index, char16_t* buffer, int capacity)
-{
-    // Relative entries are ignored, as the XDG rules say; with none left the machine's folder is /etc/xdg.
-    QStringList folders;
-    for (const QString& dir : qEnvironmentVariable("XDG_CONFIG_DIRS").split(QLatin1Char(':'), Qt::SkipEmptyParts)) {
-        if (dir.startsWith(QLatin1Char('/')))
-            folders << dir;
-    }
-    if (folders.isEmpty())
-        folders << QStringLiteral("/etc/xdg");
-    return copyFolder(index >= 0 && index < folders.size() ? folders.at(index) : QString(), buffer, capacity);
-}
 
 bool makeFolder(const char16_t* path)
 {

@@ -9,16 +9,6 @@ namespace platform {
 // Separator between the parts of every path the program builds.
 constexpr char16_t SEPARATOR = u'/';
 
-// The per-user folder for application data, without a trailing separator. Returns 0 on success; on failure the
-// buffer holds the empty text.
-int localDataFolder(char16_t* buffer, int capacity);
-// The user's own configuration folder ($XDG_CONFIG_HOME, else ~/.config), without a trailing separator. Returns 0
-// on success; on failure the buffer holds the empty text.
-int userConfigFolder(char16_t* buffer, int capacity);
-// The index-th of the machine's configuration folders, most important first ($XDG_CONFIG_DIRS, else /etc/xdg).
-// Returns 0 on success; nonzero, with the empty text, once index is past the last.
-int systemConfigFolder(int index, char16_t* buffer, int capacity);
-
 // Creates a folder and any of its parents that are missing; true when the folder is there afterwards.
 bool makeFolder(const char16_t* path);
 // The current working directory without a trailing separator, cut to the capacity; empty when it cannot be had.

@@ -1,6 +1,6 @@
 #include "dlgsettings.h"
 
-#include "settings.h"
+#include "options.h"
 #include "ui_dlgsettings.h"
 
 dlgSettings::dlgSettings(QWidget* parent) : QDialog(parent), ui(new Ui_dlgSettings)
@@ -9,9 +9,9 @@ dlgSettings::dlgSettings(QWidget* parent) : QDialog(parent), ui(new Ui_dlgSettin
     setFixedSize(340, 160);
 
     // The spin box keeps a stored value outside its range at the nearest end.
-    ui->spbTestNumber->setValue(getSettingInt("test_number", 10, SCOPE_USER));
-    ui->chbUpdates->setChecked(getSettingInt("update", 1, SCOPE_MACHINE) != 0);
-    ui->chbTips->setChecked(getSettingInt("tip", 1, SCOPE_USER) != 0);
+    ui->spbTestNumber->setValue(storedTestLength());
+    ui->chbUpdates->setChecked(updateSwitch() != 0);
+    ui->chbTips->setChecked(tipsSwitch() != 0);
 }
 
 dlgSettings::~dlgSettings()
@@ -22,9 +22,9 @@ dlgSettings::~dlgSettings()
 void dlgSettings::on_btnOK_clicked()
 {
     const int testNumber = ui->spbTestNumber->value();
-    setSettingInt("test_number", testNumber, SCOPE_USER);
-    setSettingInt("update", ui->chbUpdates->isChecked() ? 1 : 0, SCOPE_MACHINE);
-    setSettingInt("tip", ui->chbTips->isChecked() ? 1 : 0, SCOPE_USER);
+    setTestLength(testNumber);
+    setDailyUpdateCheck(ui->chbUpdates->isChecked());
+    setTipsAtStart(ui->chbTips->isChecked());
     close();
     emit valueChanged(testNumber);
 }

@@ -1,6 +1,6 @@
 #include "dlgtips.h"
 
-#include "settings.h"
+#include "options.h"
 #include "ui_dlgtips.h"
 
 #include <QGuiApplication>
@@ -31,6 +31,6 @@ dlgTips::~dlgTips()
 
 void dlgTips::done(int result)
 {
-    setSettingInt("tip", ui->chbDoNotShowAgain->isChecked() ? 0 : 1, SCOPE_USER);
+    setTipsAtStart(!ui->chbDoNotShowAgain->isChecked());
     QDialog::done(result);
 }

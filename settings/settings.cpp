@@ -1,7 +1,8 @@
 #include "settings.h"
 
-#include "text/boundedstring.h"
+#include "platform/appfolders.h"
 #include "platform/files.h"
+#include "text/boundedstring.h"
 
 #include <cerrno>
 #include <climits>
@@ -12,7 +13,6 @@
 
 namespace {
 
-const char16_t SEPARATOR_TEXT[] = {platform::SEPARATOR, 0};
 constexpr int NARROW_PATH_BYTES = 260;
 constexpr int SEARCH_TEXT_BYTES = MAX_KEY_LENGTH + 2;
 constexpr int MAX_VALUE_CHARS = 11;
@@ -67,20 +67,6 @@ bool keyMatches(const char* line, const char* keyWithEquals)
 
 namespace {
 
-// Appends Brindlecot/Quillora/settings.conf to a folder and narrows the result; create makes the two folders.
-void settingsFileIn(char16_t* folder, char* path, bool create)
-{
-    for (const char16_t* part : {u"Brindlecot", u"Quillora"}) {
-        wcslcat(folder, SEPARATOR_TEXT, PATH_UNITS);
-        wcslcat(folder, part, PATH_UNITS);
-    }
-    if (create)
-        platform::makeFolder(folder);
-    wcslcat(folder, SEPARATOR_TEXT, PATH_UNITS);
-    wcslcat(folder, u"settings.conf", PATH_UNITS);
-    platform::narrowPath(folder, path, NARROW_PATH_BYTES);
-}
-
 // Looks for the first line of the key in one file. False when the file cannot be read or has no such line;
 // otherwise value holds at most MAX_VALUE_CHARS characters after the "=", without the line end.
 bool findValue(const char* path, const char* search, std::string& value)
@@ -118,12 +104,12 @@ int getSettingsPath(char* path, int scope)
         return 0;
     // The machine-wide keys a user changes are the user's own: they go to the user's configuration folder and
     // win over the machine's.
-    char16_t folder[PATH_UNITS] = {};
-    const int status = scope == SCOPE_USER ? platform::localDataFolder(folder, PATH_UNITS)
-                                           : platform::userConfigFolder(folder, PATH_UNITS);
-    if (status != 0)
-        return status;
-    settingsFileIn(folder, path, true);
+    char16_t file[PATH_UNITS] = {};
+    const bool found = scope == SCOPE_USER ? platform::userSettingsPath(file, PATH_UNITS, true)
+                                           : platform::machineSettingsPath(file, PATH_UNITS, true);
+    if (!found)
+        return 1;
+    platform::narrowPath(file, path, NARROW_PATH_BYTES);
     return 0;
 }
 
@@ -140,11 +126,11 @@ int getSettingInt(const char* key, int defaultValue, int scope)
     std::string value;
     bool found = findValue(path, search, value);
     for (int index = 0; !found && scope == SCOPE_MACHINE; ++index) {
-        char16_t folder[PATH_UNITS] = {};
-        if (platform::systemConfigFolder(index, folder, PATH_UNITS) != 0)
+        char16_t file[PATH_UNITS] = {};
+        if (!platform::systemSettingsPath(index, file, PATH_UNITS))
             break;
         char systemPath[NARROW_PATH_BYTES] = {};
-        settingsFileIn(folder, systemPath, false);
+        platform::narrowPath(file, systemPath, NARROW_PATH_BYTES);
         found = findValue(systemPath, search, value);
     }
     if (!found || value.empty())

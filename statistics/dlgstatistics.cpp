@@ -1,8 +1,6 @@
 #include "dlgstatistics.h"
 
-#include "widgets/messagebox.h"
-#include "widgets/resources.h"
-#include "widgets/savedialog.h"
+#include "platform/appfolders.h"
 #include "platform/clock.h"
 #include "platform/files.h"
 #include "report.h"
@@ -11,6 +9,9 @@
 #include "statisticslist.h"
 #include "threadcore.h"
 #include "ui_dlgstatistics.h"
+#include "widgets/messagebox.h"
+#include "widgets/resources.h"
+#include "widgets/savedialog.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -198,7 +199,7 @@ void dlgStatistics::on_btnDeleteStatistics_clicked()
     if (ui->lstwStatistics->count() == 0 || item == nullptr)
         return;
     char16_t path[PATH_UNITS] = {};
-    statisticsPath(stampFromDisplay(item->text()), path, PATH_UNITS);
+    platform::storedTestPath(stampFromDisplay(item->text()), path, PATH_UNITS, false);
     delete ui->lstwStatistics->takeItem(ui->lstwStatistics->row(item));
     // No entry becomes current, so that a second click deletes nothing.
     ui->lstwStatistics->setCurrentRow(-1);

@@ -1,8 +1,9 @@
 #include "report.h"
 
-#include "text/boundedstring.h"
-#include "statisticsfile.h"
+#include "platform/appfolders.h"
 #include "platform/files.h"
+#include "statisticsfile.h"
+#include "text/boundedstring.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -131,7 +132,7 @@ bool buildReport(const char16_t* statName, std::uint16_t filter, bool exportMode
                  QString* html)
 {
     char16_t path[PATH_UNITS] = {};
-    statisticsPath(QString::fromUtf16(statName), path, PATH_UNITS);
+    platform::storedTestPath(QString::fromUtf16(statName), path, PATH_UNITS, false);
     StatisticsReader reader(path);
     if (!reader.isOpen())
         return false;

@@ -1,6 +1,6 @@
 #include "statisticsfile.h"
 
-#include "dictionaries/dictionaries.h"
+#include "platform/appfolders.h"
 #include "platform/clock.h"
 #include "platform/files.h"
 
@@ -60,19 +60,11 @@ QString stampFromDisplay(const QString& label)
     return stamp;
 }
 
-void statisticsPath(const QString& stamp, char16_t* buffer, int capacity)
-{
-    const auto size = static_cast<std::size_t>(capacity);
-    getAppDataFolder(buffer, capacity);
-    wcslcat(buffer, u"stat", size);
-    wcslcat(buffer, reinterpret_cast<const char16_t*>(stamp.utf16()), size);
-    wcslcat(buffer, u".dat", size);
-}
-
 void writeStatisticsAt(const std::vector<__answer>& answers, std::uint32_t correctCount, const std::tm& local)
 {
     char16_t path[PATH_UNITS] = {};
-    statisticsPath(timeStamp(local), path, PATH_UNITS);
+    if (!platform::storedTestPath(timeStamp(local), path, PATH_UNITS, true))
+        return;
 
     std::string bytes;
     bytes.reserve(STATISTICS_HEADER_BYTES + ANSWER_RECORD_BYTES * answers.size());

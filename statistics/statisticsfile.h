@@ -34,8 +34,6 @@ QString timeStamp(const std::tm& local);
 QString displayFromStamp(const QString& stamp);
 // Back from the on-screen form to the stamp.
 QString stampFromDisplay(const QString& label);
-// The full path of the stored test with the given stamp.
-void statisticsPath(const QString& stamp, char16_t* buffer, int capacity);
 
 // Reads a statistics file: the header at once, then the answers one at a time. Missing header values keep
 // their starting values; the answers end at the first record that is not there whole.

@@ -1,16 +1,14 @@
 #include "statisticslist.h"
 
-#include "text/boundedstring.h"
-#include "platform/files.h"
+#include "platform/appfolders.h"
 #include "platform/listing.h"
+#include "text/boundedstring.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
 
 namespace {
-
-const char16_t SEPARATOR_TEXT[] = {platform::SEPARATOR, 0};
 
 // Cuts text in place at every delimiter and collects up to max non-empty pieces; runs of delimiters count as
 // one.
@@ -110,10 +108,8 @@ void listStatistics(std::vector<std::u16string>& list)
 {
     list.clear();
     char16_t folder[PATH_UNITS];
-    if (platform::localDataFolder(folder, PATH_UNITS) != 0)
+    if (!platform::appDataFolder(folder, PATH_UNITS, false))
         return;
-    for (const char16_t* part : {SEPARATOR_TEXT, u"Brindlecot", SEPARATOR_TEXT, u"Quillora"})
-        wcslcat(folder, part, PATH_UNITS);
     platform::FolderListing listing(folder);
     if (!listing.isOpen())
         return;

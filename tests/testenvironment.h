@@ -30,6 +30,13 @@ inline bool writeFile(const QString& path, const QByteArray& bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
+// Where the program keeps its files inside a data or configuration folder: written out here on purpose, as the
+// check on the program's own idea of it.
+inline QString productFolderIn(const QString& base)
+{
+    return base + QStringLiteral("/Brindlecot/Quillora");
+}
+
 class TestEnvironment
 {
 public:
@@ -50,16 +57,20 @@ public:
     QString root() const { return m_root.path(); }
     QString workFolder() const { return root() + QStringLiteral("/work"); }
     // Where data.dat, the per-user settings and the statistics files live.
-    QString dataFolder() const { return root() + QStringLiteral("/data/Brindlecot/Quillora"); }
+    QString dataFolder() const { return productFolderIn(root() + QStringLiteral("/data")); }
     // The machine-wide settings: the user's own choices, then the machine's.
-    QString configFolder() const { return root() + QStringLiteral("/config/Brindlecot/Quillora"); }
-    QString systemFolder() const { return root() + QStringLiteral("/etc/Brindlecot/Quillora"); }
+    QString configFolder() const { return productFolderIn(root() + QStringLiteral("/config")); }
+    QString systemFolder() const { return productFolderIn(root() + QStringLiteral("/etc")); }
     QString defaultDictionary() const { return workFolder() + QStringLiteral("/Default"); }
 
     QByteArray readData(const QString& name) const { return readFile(dataFolder() + QLatin1Char('/') + name); }
     void writeData(const QString& name, const QByteArray& bytes) const
     {
         writeFile(dataFolder() + QLatin1Char('/') + name, bytes);
+    }
+    void writeConfig(const QString& name, const QByteArray& bytes) const
+    {
+        writeFile(configFolder() + QLatin1Char('/') + name, bytes);
     }
 
 private:

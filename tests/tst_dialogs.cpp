@@ -2,7 +2,7 @@
 #include "platform/desktop.h"
 #include "settings/dlgsettings.h"
 #include "settings/dlgtips.h"
-#include "settings/settings.h"
+#include "settings/options.h"
 #include "update/dlgupdate.h"
 #include "update/updatecheck.h"
 #include "update/updaterequest.h"
@@ -104,7 +104,7 @@ void TestDialogs::startup_lengthAndTipsOrUpdate_data()
     QTest::addRow("tip 2, length -5 gives the maximum")
         << QByteArray("tip=2\ntest_number=-5\n") << QByteArray() << "0/10 000 ";
     QTest::addRow("newer version: update instead of tips")
-        << QByteArray("test_number=25000\n") << QByteArray("{\"new_version\":1}") << "0/10 000 update";
+        << QByteArray("test_number=25000\n") << QByteArray("{\"new_version\":1}") << "0/10 000 updates";
 }
 
 void TestDialogs::startup_lengthAndTipsOrUpdate()
@@ -121,7 +121,7 @@ void TestDialogs::startup_lengthAndTipsOrUpdate()
     window.resize(700, 500);
     const auto seen = [&] {
         return child<QLabel>(&window, "lblNumber")->text().remove(QStringLiteral("Test number: ")) + ' ' +
-               (window.findChild<dlgTips*>() ? "tips" : "") + (window.findChild<dlgUpdate*>() ? "update" : "");
+               (window.findChild<dlgTips*>() ? "tips" : "") + (window.findChild<dlgUpdate*>() ? "updates" : "");
     };
     QTRY_COMPARE(seen(), shown);
     QTest::qWait(50);
@@ -149,7 +149,7 @@ void TestDialogs::update_yesOpensTheDownloadPageAndClosesTheProgram()
 {
     ReplyServer server("{\"new_version\":1}");
     useServer(server);
-    setSettingInt("tip", 0, SCOPE_USER);
+    setTipsAtStart(false);
     MainWindow window;
     window.show();
     QTRY_VERIFY(window.findChild<dlgUpdate*>());

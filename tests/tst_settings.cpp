@@ -1,3 +1,4 @@
+#include "settings/options.h"
 #include "settings/settings.h"
 
 #include "testenvironment.h"
@@ -42,8 +43,8 @@ void TestSettings::readThenWrite()
     QFETCH(QByteArray, written);
     if (!content.isNull())
         env->writeData(QStringLiteral("settings.conf"), content);
-    QCOMPARE(getSettingInt("test_number", 10, SCOPE_USER), read);
-    QCOMPARE(setSettingInt("test_number", 9, SCOPE_USER), SETTING_WRITTEN);
+    QCOMPARE(storedTestLength(), read);
+    QVERIFY(setTestLength(9));
     QCOMPARE(env->readData(QStringLiteral("settings.conf")), written);
 }
 
@@ -52,17 +53,17 @@ void TestSettings::machineScope_userFileFirstThenTheMachinesInOrder()
     // A relative entry of $XDG_CONFIG_DIRS is no folder of the machine's.
     qputenv("XDG_CONFIG_DIRS", QFile::encodeName(env->root() + "/etc:relative:" + env->root() + "/etc2"));
     const auto put = [&](const char* folder, const QByteArray& text) {
-        QVERIFY(writeFile(env->root() + folder + "/Brindlecot/Quillora/settings.conf", text));
+        QVERIFY(writeFile(productFolderIn(env->root() + folder) + "/settings.conf", text));
     };
-    put("/work/relative", "update=9\n");
-    put("/etc2", "update=0\n");
-    QCOMPARE(getSettingInt("update", 7, SCOPE_MACHINE), 0); // only in the last system folder
-    put("/etc", "update=2\n");
-    put("/config", "date=5\n");
-    QCOMPARE(getSettingInt("update", 7, SCOPE_MACHINE), 2); // the first system folder, past a user file without it
-    put("/config", "update=1\n");
-    QCOMPARE(getSettingInt("update", 7, SCOPE_MACHINE), 1); // the user's choice wins
-    QCOMPARE(getSettingInt("tip", 7, SCOPE_MACHINE), 7);
+    put("/work/relative", "key=9\n");
+    put("/etc2", "key=0\n");
+    QCOMPARE(getSettingInt("key", 7, SCOPE_MACHINE), 0); // only in the last system folder
+    put("/etc", "key=2\n");
+    put("/config", "other=5\n");
+    QCOMPARE(getSettingInt("key", 7, SCOPE_MACHINE), 2); // the first system folder, past a user file without it
+    put("/config", "key=1\n");
+    QCOMPARE(getSettingInt("key", 7, SCOPE_MACHINE), 1); // the user's choice wins
+    QCOMPARE(getSettingInt("absent", 7, SCOPE_MACHINE), 7);
 }
 
 QTEST_GUILESS_MAIN(TestSettings)

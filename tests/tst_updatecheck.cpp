@@ -1,4 +1,4 @@
-#include "settings/settings.h"
+#include "settings/options.h"
 #include "update/updatecheck.h"
 
 #include "replyserver.h"
@@ -48,7 +48,7 @@ private slots:
         const QByteArray request = server.lastRequest();
         QVERIFY2(request.startsWith("GET /updates/check.php?product=3&version=101000 HTTP/1."), request.constData());
         QVERIFY(request.contains("\r\nUser-Agent: update\r\n"));
-        QCOMPARE(getSettingInt("date", 0, SCOPE_MACHINE), dayOf(QDate::currentDate())); // whatever the reply says
+        QCOMPARE(lastUpdateCheckDay(), dayOf(QDate::currentDate())); // whatever the reply says
     }
 
     void onceADay_unlessSwitchedOffOrAskedFor()
@@ -58,11 +58,12 @@ private slots:
                                {0, -1, false, false}, {0, 0, true, true},   {2, -5, false, false}};
         const int today = dayOf(QDate::currentDate());
         for (const auto& [update, offset, force, asks] : rows) {
-            setSettingInt("update", update, SCOPE_MACHINE);
-            setSettingInt("date", today + offset, SCOPE_MACHINE);
+            // As a user might write it: a switch of 2 is no 1.
+            env->writeConfig(QStringLiteral("settings.conf"),
+                             QStringLiteral("update=%1\ndate=%2\n").arg(update).arg(today + offset).toLatin1());
             ReplyServer server(R"({"new_version":1})");
             QCOMPARE(checkWith(server, force), asks ? UPDATE_AVAILABLE : UPDATE_NONE);
-            QCOMPARE(QList<int>({update, offset, force, server.requests(), getSettingInt("date", 0, SCOPE_MACHINE)}),
+            QCOMPARE(QList<int>({update, offset, force, server.requests(), lastUpdateCheckDay()}),
                      QList<int>({update, offset, force, asks, asks ? today : today + offset}));
         }
     }

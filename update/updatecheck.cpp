@@ -1,9 +1,9 @@
 #include "updatecheck.h"
 
-#include "text/boundedstring.h"
 #include "platform/clock.h"
 #include "platform/http.h"
-#include "settings/settings.h"
+#include "settings/options.h"
+#include "text/boundedstring.h"
 #include "updateaddress.h"
 
 #define JSMN_STATIC
@@ -126,7 +126,7 @@ bool updateCheckDue(bool force)
 {
     if (force)
         return true;
-    return getSettingInt("update", 1, SCOPE_MACHINE) == 1 && getSettingInt("date", 0, SCOPE_MACHINE) != today();
+    return dailyUpdateCheck() && lastUpdateCheckDay() != today();
 }
 
 bool fetchUpdateReply(char* reply, std::size_t capacity, std::size_t* received, const std::atomic<bool>* cancel)
@@ -140,7 +140,7 @@ bool fetchUpdateReply(char* reply, std::size_t capacity, std::size_t* received, 
 int takeUpdateReply(const char* reply, std::size_t received)
 {
     // The day counts as checked once the service has answered, whatever it said.
-    setSettingInt("date", today(), SCOPE_MACHINE);
+    setLastUpdateCheckDay(today());
     char value[10];
     jsonGetValue(reply, received, "new_version", value, sizeof value, "0");
     return std::strtol(value, nullptr, 10) == 1 ? UPDATE_AVAILABLE : UPDATE_NONE;
