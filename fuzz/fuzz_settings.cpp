@@ -21,10 +21,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int scope = data[1] % 2 == 0 ? SCOPE_USER : SCOPE_MACHINE;
     int value;
     std::memcpy(&value, data + 2, sizeof value);
-    char file[260] = {};
-    const bool placed = getSettingsPath(file, scope) == 0;
+    char path[260] = {};
+    const bool placed = getSettingsPath(path, scope) == 0;
     assert(placed);
-    putFile(file, data + 6, size - 6);
+    putFile(path, data + 6, size - 6);
 
     int before[5];
     for (int i = 0; i < 5; ++i)

@@ -1,5 +1,5 @@
 #pragma once
-// The clock: the local time, and waiting.
+// The clock: the local time.
 
 #include <ctime>
 
@@ -7,8 +7,5 @@ namespace platform {
 
 // The current local date and time.
 void localTimeNow(std::tm* local);
-
-// Blocks the calling thread for the given number of milliseconds.
-void sleepMs(int milliseconds);
 
 } // namespace platform

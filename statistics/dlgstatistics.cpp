@@ -1,7 +1,6 @@
 #include "dlgstatistics.h"
 
 #include "platform/appfolders.h"
-#include "platform/clock.h"
 #include "platform/files.h"
 #include "report.h"
 #include "reportslices.h"
@@ -36,6 +35,8 @@ constexpr int FIRST_ROWS = 50;
 constexpr qint64 SLICE_BUDGET_US = 40000;
 constexpr int MIN_SLICE_ROWS = 20;
 constexpr int MAX_SLICE_ROWS = 5000;
+// Where a row keeps the stamp of its stored test.
+constexpr int STAMP_ROLE = Qt::UserRole;
 
 } // namespace
 
@@ -49,11 +50,12 @@ dlgStatistics::dlgStatistics(QWidget* parent) : QDialog(parent), ui(new Ui_dlgSt
 
     std::vector<std::u16string> stamps;
     listStatistics(stamps);
-    QStringList labels;
-    labels.reserve(static_cast<int>(stamps.size()));
-    for (const std::u16string& stamp : stamps)
-        labels << displayFromStamp(QString::fromStdU16String(stamp));
-    ui->lstwStatistics->addItems(labels);
+    // Each row is known by its stamp; what it shows is for the eye only.
+    for (const std::u16string& stamp : stamps) {
+        const QString text = QString::fromStdU16String(stamp);
+        auto* item = new QListWidgetItem(displayFromStamp(text), ui->lstwStatistics);
+        item->setData(STAMP_ROLE, text);
+    }
     if (ui->lstwStatistics->count() > 0)
         ui->lstwStatistics->setCurrentRow(0);
 
@@ -69,27 +71,26 @@ dlgStatistics::dlgStatistics(QWidget* parent) : QDialog(parent), ui(new Ui_dlgSt
 
 dlgStatistics::~dlgStatistics()
 {
-    builder->requestStop();
-    builder->wait();
+    stopBuilder();
     delete ui;
 }
 
-QString dlgStatistics::currentLabel() const
+QString dlgStatistics::currentStamp() const
 {
     const QListWidgetItem* item = ui->lstwStatistics->currentItem();
-    return item != nullptr ? item->text() : QString();
+    return item != nullptr ? item->data(STAMP_ROLE).toString() : QString();
 }
 
 void dlgStatistics::stopBuilder()
 {
+    // The build looks at the stop between rows, so the wait is short.
     builder->requestStop();
-    while (builder->isRunning())
-        platform::sleepMs(50);
+    builder->wait();
     // A build that ended just before the stop may have sent its result already; it is no longer wanted.
     QCoreApplication::removePostedEvents(this, QEvent::MetaCall);
 }
 
-void dlgStatistics::showStatistics(QString label)
+void dlgStatistics::showStatistics(const QString& stamp)
 {
     const bool correct = ui->chbCorrectFilter->isChecked();
     const bool wrong = ui->chbWrongFilter->isChecked();
@@ -108,7 +109,6 @@ void dlgStatistics::showStatistics(QString label)
 
     builder->setFilter(filter);
     builder->setExportMode(exportToFile);
-    const QString stamp = stampFromDisplay(label);
     builder->setStatName(reinterpret_cast<const char16_t*>(stamp.utf16()));
     builder->start(QThread::InheritPriority);
 }
@@ -118,7 +118,7 @@ void dlgStatistics::on_lstwStatistics_itemDoubleClicked(QListWidgetItem* item)
     ui->chbCorrectFilter->setChecked(true);
     ui->chbWrongFilter->setChecked(true);
     exportToFile = false;
-    showStatistics(item->text());
+    showStatistics(item->data(STAMP_ROLE).toString());
 }
 
 void dlgStatistics::on_btnShowStatistics_clicked()
@@ -128,25 +128,25 @@ void dlgStatistics::on_btnShowStatistics_clicked()
     ui->chbCorrectFilter->setChecked(true);
     ui->chbWrongFilter->setChecked(true);
     exportToFile = false;
-    showStatistics(currentLabel());
+    showStatistics(currentStamp());
 }
 
 void dlgStatistics::on_chbCorrectFilter_clicked()
 {
     exportToFile = false;
-    showStatistics(currentLabel());
+    showStatistics(currentStamp());
 }
 
 void dlgStatistics::on_chbWrongFilter_clicked()
 {
     exportToFile = false;
-    showStatistics(currentLabel());
+    showStatistics(currentStamp());
 }
 
-QString exportProposal(const QString& label, const QString& documents, const QString& home)
+QString exportProposal(const QString& stamp, const QString& documents, const QString& home)
 {
     // The name of the stored test, in a form every file system takes.
-    QString name = stampFromDisplay(label);
+    QString name = stamp;
     name.replace(QLatin1Char('.'), QLatin1Char('-'));
     const QString folder = !documents.isEmpty() && QFileInfo(documents).isDir() ? documents : home;
     return folder + QStringLiteral("/Quillora ") + name + QStringLiteral(".html");
@@ -160,7 +160,7 @@ QString withHtmlSuffix(const QString& path)
 void dlgStatistics::on_btnExportHTML_clicked()
 {
     const QString proposal =
-        exportProposal(currentLabel(), QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+        exportProposal(currentStamp(), QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
                        QStandardPaths::writableLocation(QStandardPaths::HomeLocation));
     exportPath = withHtmlSuffix(
         SaveDialog::getSaveFileName(this, QString(), proposal, QStringLiteral("HTML document (*.html)")));
@@ -169,7 +169,7 @@ void dlgStatistics::on_btnExportHTML_clicked()
     exportToFile = true;
     // A filter click now would restart the build without the export; the boxes wait until it is written.
     setFiltersEnabled(false);
-    showStatistics(currentLabel());
+    showStatistics(currentStamp());
 }
 
 void dlgStatistics::setFiltersEnabled(bool enabled)
@@ -199,7 +199,7 @@ void dlgStatistics::on_btnDeleteStatistics_clicked()
     if (ui->lstwStatistics->count() == 0 || item == nullptr)
         return;
     char16_t path[PATH_UNITS] = {};
-    platform::storedTestPath(stampFromDisplay(item->text()), path, PATH_UNITS, false);
+    platform::storedTestPath(item->data(STAMP_ROLE).toString(), path, PATH_UNITS, false);
     delete ui->lstwStatistics->takeItem(ui->lstwStatistics->row(item));
     // No entry becomes current, so that a second click deletes nothing.
     ui->lstwStatistics->setCurrentRow(-1);

@@ -17,7 +17,7 @@ class Ui_dlgStatistics;
 
 // Where an export is offered: "Quillora" and the test's date and time as a file name, in the Documents folder,
 // or in the home folder where there is no Documents folder.
-QString exportProposal(const QString& label, const QString& documents, const QString& home);
+QString exportProposal(const QString& stamp, const QString& documents, const QString& home);
 // The path with ".html" added when it has no suffix; empty stays empty.
 QString withHtmlSuffix(const QString& path);
 
@@ -29,8 +29,8 @@ public:
     explicit dlgStatistics(QWidget* parent = nullptr);
     ~dlgStatistics() override;
 
-    // Starts a build of the report of the list entry with this text, with the boxes' filter and exportToFile.
-    void showStatistics(QString label);
+    // Starts a build of the report of the stored test with this stamp, with the boxes' filter and exportToFile.
+    void showStatistics(const QString& stamp);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -56,7 +56,7 @@ private:
     QTimer* feedTimer;
     int rowsPerSlice = 0;
 
-    QString currentLabel() const;
+    QString currentStamp() const;
     // Stops a running build and waits for its end; a result it may have sent already is dropped.
     void stopBuilder();
     void showReport(const QString& html);

@@ -157,15 +157,8 @@ bool buildReport(const char16_t* statName, std::uint16_t filter, bool exportMode
     document.append(u"</style>\n</head>\n<body>\n");
 
     document.append(u"<h2>Tested: ");
-    char16_t date[20];
-    wcslcpy(date, statName, 20);
-    for (char16_t* c = date; *c != 0; ++c) {
-        if (*c == u'-')
-            *c = u':';
-        else if (*c == u'.')
-            *c = u'/';
-    }
-    document.append(date, wcslen16(date));
+    const QString date = displayFromStamp(QString::fromUtf16(statName).left(19));
+    document.append(reinterpret_cast<const char16_t*>(date.utf16()), static_cast<std::size_t>(date.size()));
     document.append(u"</h2>\n<h3>Correct: ");
     appendNumber(document, reader.correctCount());
     document.append(u" / Wrong: ");

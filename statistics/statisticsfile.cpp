@@ -52,14 +52,6 @@ QString displayFromStamp(const QString& stamp)
     return label;
 }
 
-QString stampFromDisplay(const QString& label)
-{
-    QString stamp = label;
-    stamp.replace(QLatin1Char(':'), QLatin1Char('-'));
-    stamp.replace(QLatin1Char('/'), QLatin1Char('.'));
-    return stamp;
-}
-
 void writeStatisticsAt(const std::vector<__answer>& answers, std::uint32_t correctCount, const std::tm& local)
 {
     char16_t path[PATH_UNITS] = {};

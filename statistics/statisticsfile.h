@@ -1,6 +1,6 @@
 #pragma once
-// The statistics file of a finished test: its answers, its time-stamped name and the two text forms of that
-// time stamp.
+// The statistics file of a finished test: its answers, its time-stamped name and that stamp as the windows show
+// it.
 
 #include "text/boundedstring.h"
 
@@ -32,8 +32,6 @@ void writeStatisticsAt(const std::vector<__answer>& answers, std::uint32_t corre
 QString timeStamp(const std::tm& local);
 // The on-screen form of a stamp: "-" becomes ":" and "." becomes "/".
 QString displayFromStamp(const QString& stamp);
-// Back from the on-screen form to the stamp.
-QString stampFromDisplay(const QString& label);
 
 // Reads a statistics file: the header at once, then the answers one at a time. Missing header values keep
 // their starting values; the answers end at the first record that is not there whole.

@@ -91,8 +91,8 @@ bool newerThan(const std::u16string& a, const std::u16string& b)
 
 bool isStatisticsFileName(std::u16string_view name)
 {
-    // Only a name the program writes: its stamp then turns into display text and back into this very name. A
-    // name that is not UTF-8 comes out of the listing with units outside ASCII, so it never matches.
+    // Only a name the program writes, so that its stamp leads back to this very name. A name that is not UTF-8 comes
+    // out of the listing with units outside ASCII, so it never matches.
     const std::u16string_view pattern = u"stat##.##.#### ##-##-##.dat";
     if (name.size() != pattern.size())
         return false;
