@@ -108,7 +108,8 @@ bool isCancelled(const std::atomic<bool>* cancel)
 EngineRun runEngine(const QStringList& arguments, const QString& text, const std::atomic<bool>* cancel = nullptr)
 {
     EngineRun run;
-    const platform::ProgramRun engine = platform::runProgram(ENGINE, arguments, text.toUtf8(), ENGINE_TIMEOUT_MS, cancel);
+    const platform::ProgramRun engine =
+        platform::runProgram(ENGINE, arguments, text.toUtf8(), ENGINE_TIMEOUT_MS, cancel);
     run.started = engine.started;
     run.errors = engine.errors;
     const QString said = firstLine(run.errors);
@@ -245,8 +246,9 @@ std::vector<QByteArray> cutAtPauses(const QByteArray& sound, int sampleRate, int
     const int after = count - spoken.back().second;
     for (std::size_t i = 0; i < spoken.size(); ++i) {
         const int from = i == 0 ? 0 : std::max(spoken[i].first - before, (spoken[i - 1].second + spoken[i].first) / 2);
-        const int to = i + 1 == spoken.size() ? count
-                                              : std::min(spoken[i].second + after, (spoken[i].second + spoken[i + 1].first) / 2);
+        const int to = i + 1 == spoken.size()
+                           ? count
+                           : std::min(spoken[i].second + after, (spoken[i].second + spoken[i + 1].first) / 2);
         pieces.push_back(sound.mid(2 * from, 2 * (to - from)));
     }
     return pieces;
@@ -266,13 +268,14 @@ QStringList recordRun(const QStringList& words, const QStringList& targets, cons
     for (const QString& word : words)
         sentences << QStringLiteral("<s>") + word.toHtmlEscaped() + QStringLiteral("</s>");
     const QString text = QStringLiteral("<speak>") + sentences.join(pause) + QStringLiteral("</speak>");
-    const EngineRun engine =
-        runEngine(engineArguments(options) << QStringLiteral("-m") << QStringLiteral("-w") << run.fileName(), text, cancel);
+    const EngineRun engine = runEngine(
+        engineArguments(options) << QStringLiteral("-m") << QStringLiteral("-w") << run.fileName(), text, cancel);
     QByteArray format;
     QByteArray sound;
     if (!engine.failure.isEmpty() || isCancelled(cancel) || !readSound(run.fileName(), &format, &sound) ||
         format.size() < 16 || qFromLittleEndian<quint16>(format.constData()) != 1 ||
-        qFromLittleEndian<quint16>(format.constData() + 2) != 1 || qFromLittleEndian<quint16>(format.constData() + 14) != 16)
+        qFromLittleEndian<quint16>(format.constData() + 2) != 1 ||
+        qFromLittleEndian<quint16>(format.constData() + 14) != 16)
         return QStringList();
     const std::vector<QByteArray> pieces =
         cutAtPauses(sound, int(qFromLittleEndian<quint32>(format.constData() + 4)), words.size());
@@ -460,15 +463,15 @@ std::vector<Voice> voices(QString* error)
         if (columns.size() >= 4)
             found.push_back({columns.at(1), QString(columns.at(3)).replace(QLatin1Char('_'), QLatin1Char(' '))});
     }
-    std::sort(found.begin(), found.end(), [](const Voice& a, const Voice& b) {
-        return QString::localeAwareCompare(a.name, b.name) < 0;
-    });
+    std::sort(found.begin(), found.end(),
+              [](const Voice& a, const Voice& b) { return QString::localeAwareCompare(a.name, b.name) < 0; });
     return found;
 }
 
 int preferredVoice(const std::vector<Voice>& voices, const QString& localeName)
 {
-    const QString locale = localeName.section(QLatin1Char('.'), 0, 0).toLower().replace(QLatin1Char('_'), QLatin1Char('-'));
+    const QString locale =
+        localeName.section(QLatin1Char('.'), 0, 0).toLower().replace(QLatin1Char('_'), QLatin1Char('-'));
     const QStringList wanted{locale, locale.section(QLatin1Char('-'), 0, 0), QStringLiteral("en-gb"),
                              QStringLiteral("en-us"), QStringLiteral("en")};
     for (const QString& code : wanted) {

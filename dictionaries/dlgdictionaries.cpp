@@ -1,9 +1,9 @@
 #include "dlgdictionaries.h"
 
-#include "platform/desktop.h"
 #include "dlgmakedictionary.h"
+#include "platform/desktop.h"
 #include "ui_dlgdictionaries.h"
-#include "widgets/folderchooser.h"
+#include "widgets/filedialog.h"
 #include "widgets/messagebox.h"
 #include "widgets/resources.h"
 
@@ -68,8 +68,8 @@ void dlgDictionaries::on_tbOpenFolder_clicked()
 
 void dlgDictionaries::on_btnAdd_clicked()
 {
-    const QString folder = FolderChooser::chooseFolder(
-        this, QString(), QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    const QString folder =
+        FileDialog::folder(this, QString(), QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
     if (!folder.isEmpty())
         addFolder(folder);
 }

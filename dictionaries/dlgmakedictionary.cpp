@@ -1,9 +1,8 @@
 #include "dlgmakedictionary.h"
 
 #include "ui_dlgmakedictionary.h"
-#include "widgets/folderchooser.h"
+#include "widgets/filedialog.h"
 #include "widgets/messagebox.h"
-#include "widgets/opendialog.h"
 #include "widgets/resources.h"
 
 #include <QCloseEvent>
@@ -72,24 +71,23 @@ QString dlgMakeDictionary::dictionaryFolder() const
 
 void dlgMakeDictionary::on_tbFolder_clicked()
 {
-    const QString folder = FolderChooser::chooseFolder(this, QStringLiteral("Put the dictionary in"),
-                                                       ui->leFolder->text());
+    const QString folder = FileDialog::folder(this, QStringLiteral("Put the dictionary in"), ui->leFolder->text());
     if (!folder.isEmpty())
         ui->leFolder->setText(QDir::toNativeSeparators(folder));
 }
 
 void dlgMakeDictionary::on_btnLoad_clicked()
 {
-    const QString name = OpenDialog::getOpenFileName(
-        this, QStringLiteral("Load word list"), QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
-        QStringLiteral("Word lists (*.txt);;All files (*)"));
+    const QString name = FileDialog::openFile(this, QStringLiteral("Load word list"),
+                                              QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+                                              QStringLiteral("Word lists (*.txt);;All files (*)"));
     if (name.isEmpty())
         return;
     QFile list(name);
     if (!list.open(QIODevice::ReadOnly) || list.size() > MAX_LIST_BYTES) {
-        MessageBox::information(this, QStringLiteral("This word list cannot be loaded: %1")
-                                          .arg(list.isOpen() ? QStringLiteral("it is larger than 4 MB")
-                                                             : list.errorString()));
+        MessageBox::information(
+            this, QStringLiteral("This word list cannot be loaded: %1")
+                      .arg(list.isOpen() ? QStringLiteral("it is larger than 4 MB") : list.errorString()));
         return;
     }
     QString text;
@@ -101,9 +99,8 @@ void dlgMakeDictionary::on_btnLoad_clicked()
 void dlgMakeDictionary::on_btnTry_clicked()
 {
     const std::vector<ListLine> words = readWordList(ui->pteWords->toPlainText().toUtf8());
-    const auto first = std::find_if(words.begin(), words.end(), [](const ListLine& line) {
-        return line.problem.isEmpty();
-    });
+    const auto first =
+        std::find_if(words.begin(), words.end(), [](const ListLine& line) { return line.problem.isEmpty(); });
     if (first == words.end()) {
         MessageBox::information(this, QStringLiteral("Type a word first: Try speaks the first word of the list."));
         return;
@@ -122,7 +119,8 @@ void dlgMakeDictionary::on_btnTry_clicked()
 void dlgMakeDictionary::on_btnMake_clicked()
 {
     const QString name = ui->leName->text().trimmed();
-    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..") || name.contains(QLatin1Char('/'))) {
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..") ||
+        name.contains(QLatin1Char('/'))) {
         MessageBox::information(this, QStringLiteral("Give the dictionary a name; it becomes a folder's name, so it "
                                                      "cannot hold \"/\" or be \".\" or \"..\"."));
         return;
@@ -152,14 +150,18 @@ void dlgMakeDictionary::on_btnMake_clicked()
     builder = std::thread([this, total, chosen = options()] {
         int count = 0;
         QStringList skipped;
-        const Summary summary = build(lines, chosen, [&](const LineDone& done) {
-            ++count;
-            if (done.outcome == LineDone::Skipped)
-                skipped << QStringLiteral("line %1: %2").arg(done.line->number).arg(done.detail);
-            QMetaObject::invokeMethod(this, [this, count, total] { lineDone(count, total); }, Qt::QueuedConnection);
-        }, &cancel);
-        QMetaObject::invokeMethod(this, [this, summary, skipped] { finished(summary, skipped); },
-                                  Qt::QueuedConnection);
+        const Summary summary = build(
+            lines, chosen,
+            [&](const LineDone& done) {
+                ++count;
+                if (done.outcome == LineDone::Skipped)
+                    skipped << QStringLiteral("line %1: %2").arg(done.line->number).arg(done.detail);
+                QMetaObject::invokeMethod(
+                    this, [this, count, total] { lineDone(count, total); }, Qt::QueuedConnection);
+            },
+            &cancel);
+        QMetaObject::invokeMethod(
+            this, [this, summary, skipped] { finished(summary, skipped); }, Qt::QueuedConnection);
     });
 }
 
@@ -185,19 +187,20 @@ void dlgMakeDictionary::finished(const Summary& summary, const QStringList& skip
         return;
     }
     if (summary.cancelled) {
-        MessageBox::information(this, QStringLiteral("Stopped. %1 made in %2 so far stay there; Make again "
-                                                     "finishes the list, keeping them.")
-                                          .arg(summary.made == 1 ? QStringLiteral("The recording")
-                                                                 : QStringLiteral("The %1 recordings").arg(summary.made))
-                                          .arg(folder));
+        MessageBox::information(this,
+                                QStringLiteral("Stopped. %1 made in %2 so far stay there; Make again "
+                                               "finishes the list, keeping them.")
+                                    .arg(summary.made == 1 ? QStringLiteral("The recording")
+                                                           : QStringLiteral("The %1 recordings").arg(summary.made))
+                                    .arg(folder));
         return;
     }
     const auto count = [](int n, const char* one, const char* more) {
         return QString::number(n) + QLatin1Char(' ') + QLatin1String(n == 1 ? one : more);
     };
     QString text = QStringLiteral("Made %1, kept %2, skipped %3")
-                       .arg(count(summary.made, "recording", "recordings"), count(summary.kept, "recording", "recordings"),
-                            count(summary.skipped, "line", "lines"));
+                       .arg(count(summary.made, "recording", "recordings"),
+                            count(summary.kept, "recording", "recordings"), count(summary.skipped, "line", "lines"));
     if (summary.failed > 0)
         text += QStringLiteral("; %1 could not be spoken").arg(count(summary.failed, "word", "words"));
     text += QStringLiteral(".");

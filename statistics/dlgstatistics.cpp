@@ -8,9 +8,9 @@
 #include "statisticslist.h"
 #include "threadcore.h"
 #include "ui_dlgstatistics.h"
+#include "widgets/filedialog.h"
 #include "widgets/messagebox.h"
 #include "widgets/resources.h"
-#include "widgets/savedialog.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -162,8 +162,8 @@ void dlgStatistics::on_btnExportHTML_clicked()
     const QString proposal =
         exportProposal(currentStamp(), QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
                        QStandardPaths::writableLocation(QStandardPaths::HomeLocation));
-    exportPath = withHtmlSuffix(
-        SaveDialog::getSaveFileName(this, QString(), proposal, QStringLiteral("HTML document (*.html)")));
+    exportPath =
+        withHtmlSuffix(FileDialog::saveFile(this, QString(), proposal, QStringLiteral("HTML document (*.html)")));
     if (exportPath.isEmpty())
         return;
     exportToFile = true;

@@ -1,9 +1,8 @@
 #include "app/mainwindow.h"
 #include "dictionaries/dlgdictionaries.h"
 #include "dictionaries/dlgmakedictionary.h"
-#include "widgets/folderchooser.h"
+#include "widgets/filedialog.h"
 #include "widgets/messagebox.h"
-#include "widgets/opendialog.h"
 
 #include "testenvironment.h"
 
@@ -90,10 +89,10 @@ void TestDictionariesDialog::mainWindow_playsAnAddedFolder()
     MainWindow window;
     child<QAction>(&window, "acDictionaries")->trigger();
     dialog = window.findChild<dlgDictionaries*>();
-    FolderChooser::setNextFolderForTesting(full("words"));
+    FileDialog::answerNextForTesting(full("words"));
     click("btnAdd");
     // A folder already listed is shown rather than added twice.
-    FolderChooser::setNextFolderForTesting(full("words") + '/');
+    FileDialog::answerNextForTesting(full("words") + '/');
     click("btnAdd");
     QCOMPARE(list()->currentRow(), 1);
     // An added folder is stored at once, ticked.
@@ -115,13 +114,15 @@ void TestDictionariesDialog::newDictionary_spokenListedAndPlayed()
     dialog = window.findChild<dlgDictionaries*>();
     click("btnNew");
     QPointer<dlgMakeDictionary> maker = dialog->findChild<dlgMakeDictionary*>();
-    const auto press = [&](const char* name) { QTest::mouseClick(child<QAbstractButton>(maker, name), Qt::LeftButton); };
+    const auto press = [&](const char* name) {
+        QTest::mouseClick(child<QAbstractButton>(maker, name), Qt::LeftButton);
+    };
     child<QLineEdit>(maker, "leName")->setText(QStringLiteral("Animals"));
     press("btnMake"); // no words yet
-    FolderChooser::setNextFolderForTesting(full("lists"));
+    FileDialog::answerNextForTesting(full("lists"));
     press("tbFolder");
     QVERIFY(writeFile(full("words.txt"), "cat\n/\n dog\n"));
-    OpenDialog::setNextOpenFileNameForTesting(full("words.txt"));
+    FileDialog::answerNextForTesting(full("words.txt"));
     press("btnLoad");
     press("btnMake");
     QTRY_VERIFY_WITH_TIMEOUT(maker.isNull(), 30000); // closed once made
@@ -134,7 +135,8 @@ void TestDictionariesDialog::newDictionary_spokenListedAndPlayed()
     QCOMPARE(stored(), (QStringList{"work/Default=1", "lists/Animals=1"}));
     click("btnOK");
     child<QAction>(&window, "acStart")->trigger();
-    QVERIFY(window.findChild<QMediaPlayer*>()->media().request().url().toLocalFile().startsWith(full("lists/Animals/")));
+    QVERIFY(
+        window.findChild<QMediaPlayer*>()->media().request().url().toLocalFile().startsWith(full("lists/Animals/")));
 }
 
 QTEST_MAIN(TestDictionariesDialog)

@@ -1,8 +1,8 @@
 #include "statistics/dlgstatistics.h"
 #include "statistics/report.h"
 #include "statistics/threadcore.h"
+#include "widgets/filedialog.h"
 #include "widgets/messagebox.h"
-#include "widgets/savedialog.h"
 
 #include "statisticsdata.h"
 #include "testenvironment.h"
@@ -77,13 +77,13 @@ void TestStatisticsDialog::storedTests_listedShownFilteredExportedAndDeleted()
     // its suffix. While the export is built the filter boxes, which would restart the build, are off.
     for (const char* name : {"", "/blocker/report.html", "/report"}) {
         QCOMPARE(env->readData("report.html"), earlier);
-        SaveDialog::setNextSaveFileNameForTesting(*name != 0 ? env->dataFolder() + name : QString());
+        FileDialog::answerNextForTesting(*name != 0 ? env->dataFolder() + name : QString());
         click("btnExportHTML");
         QCOMPARE(child<QWidget>("chbWrongFilter")->isEnabled(), *name == 0);
         QTRY_VERIFY(wholeReportShown() && child<QWidget>("chbWrongFilter")->isEnabled());
     }
-    QCOMPARE(MessageBox::takeCollected(), QStringList("The report was not saved: " + env->dataFolder() +
-                                                      "/blocker/report.html cannot be written."));
+    QCOMPARE(MessageBox::takeCollected(),
+             QStringList("The report was not saved: " + env->dataFolder() + "/blocker/report.html cannot be written."));
     // The export form as the boxes filter it, in UTF-8.
     QString expected;
     std::atomic<bool> stop{false};
