@@ -92,7 +92,7 @@ default-dictionary: build
 	./build/tools/quillora-make-dictionary --output Default tools/default-words.txt
 
 format:
-	find app widgets text words dictionaries settings statistics update platform tests tools fuzz -name '*.cpp' -o -name '*.h' 2>/dev/null \
+	find app widgets builder text words dictionaries settings statistics update platform tests tools fuzz -name '*.cpp' -o -name '*.h' 2>/dev/null \
 		| xargs -r clang-format -i
 
 clean:

@@ -2,7 +2,7 @@
 // plain loop that runs the engine once per word, one after another, over the same words.
 
 #include "benchutil.h"
-#include "dictionaries/dictionarybuilder.h"
+#include "builder/build.h"
 
 #include <QCoreApplication>
 #include <QProcess>
@@ -26,9 +26,9 @@ QStringList benchWords()
 void plainLoop(const QStringList& words, const QString& folder)
 {
     QProcess shell;
-    shell.start(QStringLiteral("sh"), {QStringLiteral("-c"),
-                                       QStringLiteral("while IFS= read -r w; do espeak-ng -w \"$0/$w.wav\" \"$w\"; done"),
-                                       folder});
+    shell.start(QStringLiteral("sh"),
+                {QStringLiteral("-c"),
+                 QStringLiteral("while IFS= read -r w; do espeak-ng -w \"$0/$w.wav\" \"$w\"; done"), folder});
     shell.write((words.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8());
     shell.closeWriteChannel();
     shell.waitForFinished(-1);

@@ -1,5 +1,6 @@
 #include "dlgmakedictionary.h"
 
+#include "builder/speechengine.h"
 #include "ui_dlgmakedictionary.h"
 #include "widgets/filedialog.h"
 #include "widgets/messagebox.h"
@@ -119,8 +120,7 @@ void dlgMakeDictionary::on_btnTry_clicked()
 void dlgMakeDictionary::on_btnMake_clicked()
 {
     const QString name = ui->leName->text().trimmed();
-    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..") ||
-        name.contains(QLatin1Char('/'))) {
+    if (!fileNameProblem(name, 0).isEmpty()) {
         MessageBox::information(this, QStringLiteral("Give the dictionary a name; it becomes a folder's name, so it "
                                                      "cannot hold \"/\" or be \".\" or \"..\"."));
         return;

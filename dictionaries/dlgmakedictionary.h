@@ -2,7 +2,7 @@
 // The Make dictionary window: speaks a word list into a new dictionary folder with espeak-ng, several words at
 // once and off the window's thread, showing how far it has got.
 
-#include "dictionarybuilder.h"
+#include "builder/build.h"
 
 #include <QDialog>
 #include <QTemporaryDir>

@@ -10,9 +10,11 @@
 #include <QSaveFile>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryFile>
 
 #include <cerrno>
 #include <climits>
+#include <cstdio>
 #include <cstring>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -114,6 +116,50 @@ bool replaceFile(const char16_t* path, const char* data, std::size_t size)
 bool deleteFile(const char16_t* path)
 {
     return ::unlink(encodedPath(path).constData()) == 0;
+}
+
+TemporaryFile::TemporaryFile(const QString& folder, const QString& pattern)
+    : m_file(std::make_unique<QTemporaryFile>(folder + pattern))
+{
+    m_file->open();
+}
+
+TemporaryFile::~TemporaryFile() = default;
+
+bool TemporaryFile::isOpen() const
+{
+    return m_file->isOpen();
+}
+
+QString TemporaryFile::path() const
+{
+    return m_file->fileName();
+}
+
+QString TemporaryFile::errorString() const
+{
+    return m_file->errorString();
+}
+
+bool TemporaryFile::write(const QByteArray& bytes)
+{
+    return m_file->write(bytes) == bytes.size() && m_file->flush();
+}
+
+bool TemporaryFile::moveTo(const QString& target, QString* reason)
+{
+    // A temporary file is private to its owner; what it becomes is not.
+    m_file->setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser |
+                           QFile::ReadGroup | QFile::ReadOther);
+    m_file->close();
+    // rename() replaces the old file in one step, where QFile::rename would first need it removed.
+    if (std::rename(QFile::encodeName(m_file->fileName()).constData(), QFile::encodeName(target).constData()) != 0) {
+        if (reason != nullptr)
+            *reason = qt_error_string(errno);
+        return false;
+    }
+    m_file->setAutoRemove(false);
+    return true;
 }
 
 void narrowPath(const char16_t* path, char* buffer, int capacity)

@@ -1,8 +1,14 @@
 #pragma once
 // Folders and files: where the user's and the machine's folders are, and reading, replacing and removing files.
 
+#include <QByteArray>
+#include <QString>
+
 #include <cstddef>
 #include <cstdio>
+#include <memory>
+
+class QTemporaryFile;
 
 namespace platform {
 
@@ -29,6 +35,31 @@ bool replaceFile(const char16_t* path, const char* data, std::size_t size);
 bool replaceFile(const char* utf8Path, const char* data, std::size_t size);
 // Removes a file; true when it is gone.
 bool deleteFile(const char16_t* path);
+
+// A new file under a name nothing else has, made to be filled and then given its real name in one step, so that
+// no one ever sees it half written. It is removed on destruction unless it was given its name.
+class TemporaryFile
+{
+public:
+    // The folder's file named by the pattern, its XXXXXX replaced: "/.quillora-XXXXXX.tmp".
+    TemporaryFile(const QString& folder, const QString& pattern);
+    ~TemporaryFile();
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+
+    // False when the file could not be made; errorString() says why.
+    bool isOpen() const;
+    QString path() const;
+    QString errorString() const;
+    // Writes the bytes through to the disk; false when they are not all there.
+    bool write(const QByteArray& bytes);
+    // Gives the file the target's name, replacing a file there in the same step, and leaves it readable by
+    // everyone, as a file the user made is. False, with the reason, when it cannot be named.
+    bool moveTo(const QString& target, QString* reason);
+
+private:
+    std::unique_ptr<QTemporaryFile> m_file;
+};
 
 // Converts a UTF-16 path to the narrow form the file system takes, cut at a character boundary so that it fits
 // in capacity bytes with its terminating NUL.

@@ -1,4 +1,5 @@
-#include "dictionaries/dictionarybuilder.h"
+#include "builder/build.h"
+#include "builder/wav.h"
 
 #include "testenvironment.h"
 
@@ -46,7 +47,8 @@ class TestMakeDictionary : public EnvironmentTest
     dictionarybuilder::Options useTimedEngine(int jobs)
     {
         writeFile(at("bin/espeak-ng"), "#!/bin/sh\nfor a; do [ \"$p\" = -w ] && o=$a; p=$a; done\nread w\n"
-                                       "[ \"$o\" ] || exit 0\nsleep 0.$w\ncp '" + sound("cat.wav").toUtf8() + "' \"$o\"\n");
+                                       "[ \"$o\" ] || exit 0\nsleep 0.$w\ncp '" +
+                                           sound("cat.wav").toUtf8() + "' \"$o\"\n");
         QFile(at("bin/espeak-ng")).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
         savedPath = qgetenv("PATH");
         qputenv("PATH", at("bin").toUtf8() + ':' + savedPath);
@@ -137,8 +139,8 @@ private slots:
     void build_runNotCutOneAWord_speaksEachWordAlone()
     {
         // The stand-in engine gives one recording for a run of several words.
-        const auto summary = dictionarybuilder::build(dictionarybuilder::readWordList("1\n2\n3\n4\n5\n6"),
-                                                      useTimedEngine(1), nullptr);
+        const auto summary =
+            dictionarybuilder::build(dictionarybuilder::readWordList("1\n2\n3\n4\n5\n6"), useTimedEngine(1), nullptr);
         QVERIFY(summary.made == 6 && summary.failed == 0);
         QCOMPARE(everythingIn(at("out")).size(), 6);
         QCOMPARE(readFile(at("out/6.wav")), readFile(sound("cat.wav")));

@@ -1,6 +1,6 @@
 // quillora-make-dictionary: speaks a word list into a folder of recordings that Quillora takes as a dictionary.
 
-#include "dictionaries/dictionarybuilder.h"
+#include "builder/build.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -15,6 +15,32 @@ using namespace dictionarybuilder;
 namespace {
 
 const char COMMAND[] = "quillora-make-dictionary";
+// What the command returns; --help lists them.
+enum ExitCode
+{
+    EveryWordRecorded = 0,
+    SomeWordsFailed = 1,
+    BadUsage = 2,
+    ListUnreadable = 3,
+    OutputUnwritable = 4,
+    EngineMissing = 5,
+};
+
+ExitCode exitCodeOf(const Summary& summary)
+{
+    switch (summary.stop) {
+    case Summary::EngineMissing:
+        return EngineMissing;
+    case Summary::VoiceUnknown:
+        return BadUsage;
+    case Summary::OutputUnwritable:
+        return OutputUnwritable;
+    case Summary::Started:
+        break;
+    }
+    return summary.failed > 0 ? SomeWordsFailed : EveryWordRecorded;
+}
+
 // More engines at once than this only queue for the processor.
 constexpr int MAX_JOBS = 64;
 
@@ -60,14 +86,14 @@ ExitCode makeDictionary(const QString& listPath, const Options& options, QTextSt
     });
     if (!summary.error.isEmpty()) {
         say(command + summary.error);
-        return summary.code;
+        return exitCodeOf(summary);
     }
     say(QStringLiteral("%1 made, %2 kept, %3 skipped, %4 failed")
             .arg(summary.made)
             .arg(summary.kept)
             .arg(summary.skipped)
             .arg(summary.failed));
-    return summary.code;
+    return exitCodeOf(summary);
 }
 
 } // namespace
@@ -145,8 +171,8 @@ int main(int argc, char* argv[])
         return BadUsage;
     }
     if (!jobsIsNumber || options.jobs < 1 || options.jobs > MAX_JOBS) {
-        errors << command << QStringLiteral("the jobs must be 1 to %1, not \"%2\"").arg(MAX_JOBS).arg(parser.value(jobs))
-               << '\n';
+        errors << command
+               << QStringLiteral("the jobs must be 1 to %1, not \"%2\"").arg(MAX_JOBS).arg(parser.value(jobs)) << '\n';
         return BadUsage;
     }
     if (options.outputFolder.isEmpty()) {
