@@ -510,10 +510,10 @@ void MainWindow::on_downloadUpdate()
 
 void MainWindow::on_acAbout_triggered()
 {
-    aboutDialog = showModal(new dlgAbout(this));
+    showModal(new dlgAbout(this));
 }
 
 void MainWindow::on_acStatistics_triggered()
 {
-    statisticsDialog = showModal(new dlgStatistics(this));
+    showModal(new dlgStatistics(this));
 }

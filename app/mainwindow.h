@@ -16,11 +16,9 @@ class QKeyEvent;
 class QMenu;
 class QResizeEvent;
 class Ui_MainWindow;
-class dlgAbout;
 class dlgSettings;
 class dlgDictionaries;
 class dlgUpdate;
-class dlgStatistics;
 class dlgTips;
 class QTimer;
 class UpdateRequest;
@@ -75,11 +73,9 @@ private:
 
     Ui_MainWindow* ui;
     int resultPointSize; // the form's size for the result line
-    dlgAbout* aboutDialog = nullptr;
     dlgSettings* settingsDialog = nullptr;
     dlgDictionaries* dictionariesDialog = nullptr;
     dlgUpdate* updateDialog = nullptr;
-    dlgStatistics* statisticsDialog = nullptr;
     dlgTips* tipsDialog = nullptr;
     int testState = Idle;
     QMediaPlayer* player = nullptr;

@@ -2,6 +2,7 @@
 
 #include "platform/appfolders.h"
 #include "platform/files.h"
+#include "text/records.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -12,22 +13,6 @@
 namespace {
 
 const char16_t SEPARATOR_TEXT[] = {platform::SEPARATOR, 0};
-
-bool readUInt32(std::FILE* file, std::uint32_t& value)
-{
-    unsigned char bytes[4];
-    if (std::fread(bytes, 1, 4, file) != 4)
-        return false;
-    value = std::uint32_t(bytes[0]) | std::uint32_t(bytes[1]) << 8 | std::uint32_t(bytes[2]) << 16 |
-            std::uint32_t(bytes[3]) << 24;
-    return true;
-}
-
-void appendUInt32(std::string& out, std::uint32_t value)
-{
-    for (int shift = 0; shift < 32; shift += 8)
-        out.push_back(static_cast<char>((value >> shift) & 0xFF));
-}
 
 // The sample Default of another copy of the program, the source tree's or an installed one: a folder named
 // Default beside help/main.html. One user may start both; the list shows only the Default of the one running.
@@ -69,17 +54,15 @@ void readDictionaries(std::vector<__dictionary>& list)
     if (file != nullptr) {
         std::uint32_t version = 1;
         std::uint32_t count = 0;
-        if (readUInt32(file, version))
-            readUInt32(file, count);
+        if (readUInt32(file, &version))
+            readUInt32(file, &count);
         // The count is trusted only as far as whole records are there: a short file ends the list.
         for (std::uint32_t i = 0; i < count; ++i) {
             unsigned char record[DICTIONARY_RECORD_BYTES];
             if (std::fread(record, 1, sizeof record, file) != sizeof record)
                 break;
             __dictionary entry;
-            for (int unit = 0; unit < PATH_UNITS; ++unit)
-                entry.path[unit] = static_cast<char16_t>(record[2 * unit] | record[2 * unit + 1] << 8);
-            entry.path[PATH_UNITS - 1] = 0;
+            textUnitsAt(record, entry.path);
             entry.selected = record[520] != 0 ? 1 : 0;
             if (wcsequal16(entry.path, defaultPath))
                 defaultFound = true;
@@ -109,12 +92,7 @@ void writeDictionaries(const std::vector<__dictionary>& list)
     appendUInt32(bytes, 1);
     appendUInt32(bytes, static_cast<std::uint32_t>(list.size()));
     for (const __dictionary& entry : list) {
-        const std::size_t length = wcsnlen16(entry.path, PATH_UNITS - 1);
-        for (std::size_t unit = 0; unit < PATH_UNITS; ++unit) {
-            const char16_t c = unit < length ? entry.path[unit] : 0;
-            bytes.push_back(static_cast<char>(c & 0xFF));
-            bytes.push_back(static_cast<char>(c >> 8));
-        }
+        appendTextUnits(bytes, entry.path);
         bytes.push_back(static_cast<char>(entry.selected != 0 ? 1 : 0));
         bytes.push_back(0);
     }

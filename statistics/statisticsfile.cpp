@@ -3,32 +3,12 @@
 #include "platform/appfolders.h"
 #include "platform/clock.h"
 #include "platform/files.h"
+#include "text/records.h"
 
 #include <cstring>
 #include <string>
 
 namespace {
-
-void appendUInt32(std::string& out, std::uint32_t value)
-{
-    for (int shift = 0; shift < 32; shift += 8)
-        out.push_back(static_cast<char>((value >> shift) & 0xFF));
-}
-
-std::uint32_t uint32At(const unsigned char* bytes)
-{
-    return std::uint32_t(bytes[0]) | std::uint32_t(bytes[1]) << 8 | std::uint32_t(bytes[2]) << 16 |
-           std::uint32_t(bytes[3]) << 24;
-}
-
-bool readUInt32(std::FILE* file, std::uint32_t* value)
-{
-    unsigned char bytes[4];
-    if (std::fread(bytes, 1, 4, file) != 4)
-        return false;
-    *value = uint32At(bytes);
-    return true;
-}
 
 QString twoDigits(int n)
 {
@@ -65,12 +45,7 @@ void writeStatisticsAt(const std::vector<__answer>& answers, std::uint32_t corre
     appendUInt32(bytes, static_cast<std::uint32_t>(answers.size()));
     for (const __answer& answer : answers) {
         appendUInt32(bytes, answer.number);
-        const std::size_t length = wcsnlen16(answer.word, PATH_UNITS - 1);
-        for (std::size_t unit = 0; unit < PATH_UNITS; ++unit) {
-            const char16_t c = unit < length ? answer.word[unit] : 0;
-            bytes.push_back(static_cast<char>(c & 0xFF));
-            bytes.push_back(static_cast<char>(c >> 8));
-        }
+        appendTextUnits(bytes, answer.word);
         bytes.push_back(static_cast<char>(answer.correct));
         bytes.append(3, '\0');
     }
@@ -118,9 +93,7 @@ bool StatisticsReader::next(__answer* answer)
     }
     ++m_read;
     answer->number = uint32At(record);
-    for (int unit = 0; unit < PATH_UNITS; ++unit)
-        answer->word[unit] = static_cast<char16_t>(record[4 + 2 * unit] | record[5 + 2 * unit] << 8);
-    answer->word[PATH_UNITS - 1] = 0;
+    textUnitsAt(record + 4, answer->word);
     answer->correct = record[524];
     return true;
 }

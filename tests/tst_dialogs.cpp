@@ -6,6 +6,7 @@
 #include "update/dlgupdate.h"
 #include "update/updatecheck.h"
 #include "update/updaterequest.h"
+#include "widgets/placement.h"
 
 #include "replyserver.h"
 #include "testenvironment.h"
@@ -131,13 +132,13 @@ void TestDialogs::startup_lengthAndTipsOrUpdate()
 void TestDialogs::tips_placedAndStoredForTheNextStart()
 {
     // Halving -201 toward zero gives -100, not -101: the window stays on the centre.
-    QCOMPARE(tipsPosition(QSize(800, 600), QSize(1001, 701), QSize(300, 210)), QPoint(250, 195));
+    QCOMPARE(centredOver(QSize(800, 600), QSize(1001, 701), QSize(300, 210)), QPoint(250, 195));
     MainWindow window;
     QTRY_VERIFY(window.findChild<dlgTips*>());
     QPointer<dlgTips> tips = window.findChild<dlgTips*>();
     // Placed by the main window's first size, before it was shown or resized.
     const QSize workArea = QGuiApplication::primaryScreen()->availableGeometry().size();
-    QCOMPARE(tips->geometry(), QRect(tipsPosition(workArea, QSize(600, 380), QSize(300, 210)), QSize(300, 210)));
+    QCOMPARE(tips->geometry(), QRect(centredOver(workArea, QSize(600, 380), QSize(300, 210)), QSize(300, 210)));
     // Left unchecked, tips come back even after Settings switched them off, however the window goes.
     env->writeData(QStringLiteral("settings.conf"), "test_number=25\ntip=0\n");
     QTest::keyClick(tips, Qt::Key_Escape);

@@ -3,9 +3,8 @@
 #include "platform/desktop.h"
 #include "ui_dlgupdate.h"
 #include "updatecheck.h"
+#include "widgets/placement.h"
 
-#include <QGuiApplication>
-#include <QScreen>
 #include <QResizeEvent>
 
 dlgUpdate::dlgUpdate(QWidget* parent, unsigned short mode) : QDialog(parent), ui(new Ui_dlgUpdate)
@@ -13,15 +12,7 @@ dlgUpdate::dlgUpdate(QWidget* parent, unsigned short mode) : QDialog(parent), ui
     ui->setupUi(this);
     // The question needs the width of the longer answer: at the forms' font it is 329 pixels from x = 15.
     const int width = mode == UPDATE_UNAVAILABLE ? 340 : 350;
-    const int height = 79;
-    setFixedSize(width, height);
-
-    // Centred over the parent as if the parent were centred in the work area.
-    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
-    const QSize parentSize = parent != nullptr ? parent->size() : QSize(width, height);
-    const int left = (area.width() - parentSize.width()) / 2 + (parentSize.width() - width) / 2;
-    const int top = (area.height() - parentSize.height()) / 2 + (parentSize.height() - height) / 2;
-    setGeometry(left, top, width, height);
+    placeCentred(this, parent, QSize(width, 79));
 
     if (mode == UPDATE_AVAILABLE) {
         ui->lblLabel->setText(QStringLiteral("New version available. Would you like to download it."));

@@ -11,7 +11,7 @@ class dlgUpdate : public QDialog
     Q_OBJECT
 
 public:
-    // mode is a result of checkForUpdate: 1 nothing newer, 2 a newer version, 3 the service unavailable.
+    // mode is what the update service answered: UPDATE_NONE, UPDATE_AVAILABLE or UPDATE_UNAVAILABLE.
     dlgUpdate(QWidget* parent, unsigned short mode);
     ~dlgUpdate() override;
 
