@@ -87,6 +87,8 @@ private slots:
         QCOMPARE(everythingIn(output), made);
         for (const QString& name : made) {
             QVERIFY2(isSpoken(output + QLatin1Char('/') + name), qPrintable(name));
+            // Others who share the dictionary can play what was made.
+            QVERIFY(QFileInfo(output + QLatin1Char('/') + name).permissions() & QFile::ReadOther);
             // Words spoken several to a run are cut to what each gives spoken alone.
             QVERIFY(dictionarybuilder::speak(QFileInfo(name).completeBaseName(), {}, at("alone.wav")).isEmpty());
             const double ratio = double(dictionarybuilder::wavSoundBytes(output + QLatin1Char('/') + name)) /

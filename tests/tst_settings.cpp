@@ -1,3 +1,4 @@
+#include "platform/appfolders.h"
 #include "settings/options.h"
 #include "settings/settings.h"
 
@@ -15,6 +16,7 @@ private slots:
     void readThenWrite_data();
     void readThenWrite();
     void machineScope_userFileFirstThenTheMachinesInOrder();
+    void lengthKeptInLimits_overlongFolderGivesNoFile();
 };
 
 // What test_number reads as in the file, and the file after test_number=9 is written into it.
@@ -64,6 +66,20 @@ void TestSettings::machineScope_userFileFirstThenTheMachinesInOrder()
     put("/config", "key=1\n");
     QCOMPARE(getSettingInt("key", 7, SCOPE_MACHINE), 1); // the user's choice wins
     QCOMPARE(getSettingInt("absent", 7, SCOPE_MACHINE), 7);
+}
+
+void TestSettings::lengthKeptInLimits_overlongFolderGivesNoFile()
+{
+    QVERIFY(setTestLength(20000));
+    QCOMPARE(storedTestLength(), MAX_TEST_LENGTH);
+    QVERIFY(setTestLength(0));
+    QCOMPARE(storedTestLength(), MIN_TEST_LENGTH);
+    // A data folder that fits a path buffer but leaves no room for the file gives no file, never one cut short.
+    const QString base = env->root() + '/';
+    qputenv("XDG_DATA_HOME", QFile::encodeName(base + QString(250 - base.size(), 'd')));
+    char16_t path[PATH_UNITS] = {u'x'};
+    QVERIFY(!platform::userSettingsPath(path, PATH_UNITS, false));
+    QCOMPARE(path[0], u'\0');
 }
 
 QTEST_GUILESS_MAIN(TestSettings)
