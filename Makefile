@@ -2,7 +2,7 @@
 
 PACKAGES := cmake g++ make pkg-config qtbase5-dev qtmultimedia5-dev libqt5multimedia5-plugins \
 	gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav \
-	gstreamer1.0-plugins-ugly espeak-ng xdg-utils libcurl4-openssl-dev libjsmn-dev fonts-liberation2 \
+	gstreamer1.0-plugins-ugly espeak-ng xdg-utils libcurl4-openssl-dev libjsmn-dev libsqlite3-dev fonts-liberation2 \
 	desktop-file-utils appstream xvfb xauth xdotool clang libfuzzer-14-dev
 JOBS ?= 2
 BUILD_TYPE ?= RelWithDebInfo

@@ -7,6 +7,7 @@
 #include "settings/dlgtips.h"
 #include "settings/options.h"
 #include "statistics/dlgstatistics.h"
+#include "statistics/statisticslist.h"
 #include "text/formatcount.h"
 #include "ui_mainwindow.h"
 #include "update/dlgabout.h"
@@ -17,92 +18,13 @@
 #include "widgets/messagebox.h"
 #include "widgets/resources.h"
 
-#include <algorithm>
-#include <cstring>
-#include <limits>
-
 #include <QIcon>
 #include <QKeyEvent>
 #include <QMediaContent>
 #include <QResizeEvent>
+#include <QThread>
 #include <QTimer>
 #include <QUrl>
-
-namespace {
-
-// The answer line takes at most this many letters, so a longer word is never typed whole.
-constexpr int MAX_ALIGNED_LETTERS = 50;
-
-// One letter of a text: one UTF-16 unit, or two for a letter outside the basic plane.
-struct Letter
-{
-    int start;
-    int length;
-    uint folded; // compared ignoring case
-};
-
-std::vector<Letter> lettersOf(const QString& text, int limit)
-{
-    std::vector<Letter> letters;
-    for (int i = 0; i < text.size() && static_cast<int>(letters.size()) < limit;) {
-        const bool pair = text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate();
-        const uint code = pair ? QChar::surrogateToUcs4(text.at(i), text.at(i + 1)) : text.at(i).unicode();
-        const int length = pair ? 2 : 1;
-        letters.push_back({i, length, QChar::toCaseFolded(code)});
-        i += length;
-    }
-    return letters;
-}
-
-} // namespace
-
-QString markAnswer(const QString& expected, const QString& typed)
-{
-    const std::vector<Letter> word = lettersOf(expected, std::numeric_limits<int>::max());
-    const std::vector<Letter> answer = lettersOf(typed, MAX_ALIGNED_LETTERS);
-    // Letters past what an answer can hold were never typed; they stay out of the alignment, marked.
-    const std::size_t rows = std::min<std::size_t>(word.size(), MAX_ALIGNED_LETTERS);
-    const std::size_t columns = answer.size();
-
-    // edits[i][j]: the fewest letters to change, leave out or add to turn the first j typed letters into the
-    // first i letters of the word.
-    std::uint8_t edits[MAX_ALIGNED_LETTERS + 1][MAX_ALIGNED_LETTERS + 1];
-    for (std::size_t i = 0; i <= rows; ++i)
-        edits[i][0] = static_cast<std::uint8_t>(i);
-    for (std::size_t j = 0; j <= columns; ++j)
-        edits[0][j] = static_cast<std::uint8_t>(j);
-    const auto same = [&](std::size_t i, std::size_t j) { return word[i].folded == answer[j].folded; };
-    for (std::size_t i = 1; i <= rows; ++i) {
-        for (std::size_t j = 1; j <= columns; ++j) {
-            const int diagonal = edits[i - 1][j - 1] + (same(i - 1, j - 1) ? 0 : 1);
-            const int leftOut = edits[i - 1][j] + 1;
-            const int added = edits[i][j - 1] + 1;
-            edits[i][j] = static_cast<std::uint8_t>(std::min({diagonal, leftOut, added}));
-        }
-    }
-
-    // Walk back along one cheapest alignment, marking the word's letters that were typed as they stand.
-    std::vector<bool> typedRight(word.size(), false);
-    for (std::size_t i = rows, j = columns; i > 0;) {
-        if (j > 0 && edits[i][j] == edits[i - 1][j - 1] + (same(i - 1, j - 1) ? 0 : 1)) {
-            typedRight[i - 1] = same(i - 1, j - 1);
-            --i;
-            --j;
-        } else if (edits[i][j] == edits[i - 1][j] + 1) {
-            --i;
-        } else {
-            --j;
-        }
-    }
-
-    QString html = QStringLiteral("<p align='center'>");
-    for (std::size_t i = 0; i < word.size(); ++i) {
-        // Words are file names, which may hold "<" and "&".
-        const QString letter = expected.mid(word[i].start, word[i].length).toHtmlEscaped();
-        html += typedRight[i] ? letter : QStringLiteral("<font color='red'>") + letter + QStringLiteral("</font>");
-    }
-    return html + QStringLiteral("</p>");
-}
 
 namespace {
 
@@ -130,12 +52,6 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(new Ui_MainWin
     resultPointSize = ui->lblResult->font().pointSize();
 
     replaying = false;
-    correctCount = 0;
-    wrongCount = 0;
-    currentNumber = 0;
-    lastReviewAt = 0;
-    testState = Idle;
-
     testLength = ::testLength();
     ui->lblNumber->setText(QStringLiteral("Test number: 0/") + formatCount(testLength));
     ui->lblHelp->hide();
@@ -145,6 +61,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(new Ui_MainWin
     connect(player, QOverload<QMediaPlayer::Error>::of(&QMediaPlayer::error), this, &MainWindow::on_playerError);
 
     readDictionaries(dictionaries);
+    openHistory();
 
     // The check runs beside the window, which opens at once. A newer version is news enough for one start, so
     // the tips wait for the answer, but not for long.
@@ -200,7 +117,71 @@ void MainWindow::showPendingUpdate()
 
 MainWindow::~MainWindow()
 {
+    if (importThread != nullptr) {
+        importProgress.cancel = true;
+        importThread->wait();
+    }
     delete ui;
+}
+
+void MainWindow::openHistory()
+{
+    const History::OpenResult opened = history.open();
+    QString notice;
+    if (opened == History::SetAside)
+        notice = QStringLiteral("The word history could not be read, so a new one was started. The old file was "
+                                "kept as ") +
+                 history.setAsideTo() + QLatin1Char('.');
+    else if (opened == History::Unavailable)
+        notice = QStringLiteral("The word history could not be opened: words are not remembered between tests.");
+    // Told once, after the window has opened.
+    if (!notice.isEmpty())
+        QTimer::singleShot(0, this, [this, notice] { MessageBox::information(this, notice); });
+    if (!history.isOpen() || history.storedTestsImported())
+        return;
+    // With no stored tests there is nothing to wait for.
+    std::vector<std::u16string> stored;
+    listStatistics(stored, 1);
+    if (stored.empty())
+        history.setStoredTestsImported();
+    else
+        importHistory();
+}
+
+void MainWindow::importHistory()
+{
+    ui->acStart->setEnabled(false);
+    ui->acPractise->setEnabled(false);
+    importThread =
+        QThread::create([this, lists = dictionaries] { importStoredTests(history, lists, &importProgress); });
+    connect(importThread, &QThread::finished, this, &MainWindow::importFinished);
+    importTimer = new QTimer(this);
+    connect(importTimer, &QTimer::timeout, this, &MainWindow::showImportProgress);
+    importTimer->start(100);
+    importThread->start();
+}
+
+void MainWindow::showImportProgress()
+{
+    const int total = importProgress.total;
+    if (total == 0)
+        return;
+    ui->lblHelp->setText(QStringLiteral("Reading stored tests into the word history: ") +
+                         formatCount(static_cast<std::uint32_t>(importProgress.done)) + QStringLiteral(" of ") +
+                         formatCount(static_cast<std::uint32_t>(total)));
+    ui->lblHelp->show();
+}
+
+void MainWindow::importFinished()
+{
+    importTimer->stop();
+    importTimer->deleteLater();
+    importTimer = nullptr;
+    importThread->deleteLater();
+    importThread = nullptr;
+    ui->lblHelp->hide();
+    ui->acStart->setEnabled(true);
+    ui->acPractise->setEnabled(true);
 }
 
 void MainWindow::setOtherActionsEnabled(bool enabled)
@@ -222,7 +203,7 @@ QMenu* MainWindow::createPopupMenu()
 
 bool MainWindow::wordAsked() const
 {
-    return testState == Running && currentIndex < wordPool.size();
+    return run.wordAsked();
 }
 
 void MainWindow::playCurrentWord()
@@ -230,7 +211,7 @@ void MainWindow::playCurrentWord()
     if (!wordAsked())
         return;
     playFailed = false;
-    player->setMedia(QMediaContent(QUrl::fromLocalFile(QString::fromUtf16(wordPool[currentIndex].path))));
+    player->setMedia(QMediaContent(QUrl::fromLocalFile(run.currentPath())));
     player->play();
 }
 
@@ -256,45 +237,68 @@ void MainWindow::openAnswer()
 
 void MainWindow::on_acStart_triggered()
 {
-    currentNumber = 0;
-    correctCount = 0;
-    wrongCount = 0;
-    lastReviewAt = 0;
-    answers.clear();
-    ui->lblNumber->setText(QStringLiteral("Test number: 0/") + formatCount(testLength));
-    ui->lblCorrect->setText(QStringLiteral("Correct: 0"));
-    ui->lblWrong->setText(QStringLiteral("Wrong: 0"));
+    if (run.isRunning())
+        endTest();
+    else
+        startTest(TestRun::AllWords);
+    showStartedTest();
+}
 
-    if (testState == Idle) {
-        if (dictionaries.empty()) {
-            MessageBox::information(this, QStringLiteral("You have to add at least one dictionary."));
-            return;
-        }
-        const bool anySelected = std::any_of(dictionaries.begin(), dictionaries.end(),
-                                             [](const __dictionary& d) { return d.selected != 0; });
-        collectWords(&wordPool, &dictionaries);
-        if (wordPool.empty() || !anySelected) {
-            // Whatever came before, a refused start leaves an idle window that nothing can ask a word in.
-            endTest();
-            MessageBox::information(this, anySelected ? QStringLiteral("The selected dictionaries hold no recordings.")
-                                                      : QStringLiteral("You have to select at least one dictionary."));
-            return;
-        }
-        wordIndex.rebuild(wordPool);
-        testState = Running;
+void MainWindow::on_acPractise_triggered()
+{
+    if (run.isRunning())
+        return;
+    startTest(TestRun::DueWords);
+    showStartedTest();
+}
+
+void MainWindow::startTest(TestRun::Kind kind)
+{
+    const TestRun::StartResult started = run.start(dictionaries, testLength, rememberWords(), kind);
+    if (started == TestRun::Started) {
         ui->acStart->setIcon(QIcon(QStringLiteral(":/new/prefix1/stop.png")));
         ui->acStart->setToolTip(QStringLiteral("Stop the test (F5)"));
+        ui->acPractise->setEnabled(false);
         setOtherActionsEnabled(false);
         ui->lblHelp->show();
-        nextWord();
-    } else {
-        endTest();
+        return;
     }
+    // Whatever came before, a refused start leaves an idle window that nothing can ask a word in.
+    endTest();
+    switch (started) {
+    case TestRun::NoDictionary:
+        MessageBox::information(this, QStringLiteral("You have to add at least one dictionary."));
+        break;
+    case TestRun::NothingSelected:
+        MessageBox::information(this, QStringLiteral("You have to select at least one dictionary."));
+        break;
+    case TestRun::NoRecordings:
+        MessageBox::information(this, QStringLiteral("The selected dictionaries hold no recordings."));
+        break;
+    case TestRun::NothingDue:
+        MessageBox::information(this,
+                                QStringLiteral("No word is due for practice: there are no mistakes to practise."));
+        break;
+    case TestRun::Started:
+        break;
+    }
+}
+
+// The counts start again with every Start and Stop, and the first word of a started test is asked.
+void MainWindow::showStartedTest()
+{
+    const std::uint32_t length = run.isRunning() ? run.length() : testLength;
+    ui->lblNumber->setText(QStringLiteral("Test number: 0/") + formatCount(length));
+    ui->lblCorrect->setText(QStringLiteral("Correct: 0"));
+    ui->lblWrong->setText(QStringLiteral("Wrong: 0"));
+    if (run.isRunning())
+        nextWord();
 }
 
 void MainWindow::endTest()
 {
-    testState = Idle;
+    run.stop();
+    ui->acPractise->setEnabled(importThread == nullptr);
     ui->acStart->setIcon(QIcon(QStringLiteral(":/new/prefix1/start.png")));
     ui->acStart->setToolTip(QStringLiteral("Start a test (F5)"));
     player->stop();
@@ -315,18 +319,14 @@ void MainWindow::on_acDictionaries_triggered()
 
 void MainWindow::nextWord()
 {
-    if (wordPool.empty())
+    if (!run.next())
         return;
     answerJudged = false;
     ui->leInput->clear();
     ui->lblResult->clear();
-    ++currentNumber;
-    ui->lblNumber->setText(QStringLiteral("Test number: ") + formatCount(currentNumber) + QLatin1Char('/') +
-                           formatCount(testLength));
+    ui->lblNumber->setText(QStringLiteral("Test number: ") + formatCount(run.number()) + QLatin1Char('/') +
+                           formatCount(run.length()));
     ui->lblHelp->setText(QStringLiteral("Type text and press enter"));
-    const WordPick pick = pickWord(&wordPool, testLength, currentNumber, &lastReviewAt, wordIndex);
-    currentIndex = pick.index;
-    leastAskedPick = pick.leastAskedPick;
     playCurrentWord();
 }
 
@@ -338,36 +338,15 @@ void MainWindow::checkAnswer()
     ui->leInput->setEnabled(false);
     ui->btnAgain->setEnabled(false);
 
-    __word& record = wordPool[currentIndex];
-    const QString word = wordOfPath(record.path);
-    const QString typed = ui->leInput->text();
-    const bool correct = QString::compare(typed, word, Qt::CaseInsensitive) == 0;
-    markWordAnswered(&record, currentNumber, correct, leastAskedPick);
-    if (correct) {
-        showResult(QStringLiteral("<p align='center'>OK</p>"));
-        correctCount += 1;
-    } else {
-        showResult(markAnswer(word.toLower(), typed.toLower()));
-        wrongCount += 1;
-    }
-    __answer answer;
-    std::memset(&answer, 0, sizeof answer);
-    answer.number = currentNumber;
-    wcslcpy(answer.word, reinterpret_cast<const char16_t*>(word.utf16()), PATH_UNITS);
-    answer.correct = correct ? 1 : 0;
-    wordIndex.wordChanged(wordPool, currentIndex);
-    answers.push_back(answer);
-
-    ui->lblCorrect->setText(QStringLiteral("Correct: ") + formatCount(correctCount));
-    ui->lblWrong->setText(QStringLiteral("Wrong: ") + formatCount(wrongCount));
+    showResult(run.judge(ui->leInput->text()).html);
+    ui->lblCorrect->setText(QStringLiteral("Correct: ") + formatCount(run.correctCount()));
+    ui->lblWrong->setText(QStringLiteral("Wrong: ") + formatCount(run.wrongCount()));
     ui->lblHelp->setText(QStringLiteral("Press enter to continue"));
 
-    if (currentNumber == testLength) {
+    if (run.hasEnded()) {
         ui->acStart->setIcon(QIcon(QStringLiteral(":/new/prefix1/start.png")));
         ui->acStart->setToolTip(QStringLiteral("Start a test (F5)"));
-        testState = Idle;
-        writeStatistics(answers, correctCount);
-        answers.clear();
+        ui->acPractise->setEnabled(true);
     }
 }
 
@@ -375,15 +354,15 @@ void MainWindow::keyPressEvent(QKeyEvent* e)
 {
     if (player->state() == QMediaPlayer::PlayingState)
         return;
-    if (testState == Idle && currentNumber == testLength) {
-        showResult(QStringLiteral("<p align='center'>Finish<br /> Score: ") + formatCount(correctCount) +
-                   QStringLiteral(" / ") + formatCount(wrongCount) + QStringLiteral("</p>"));
+    if (run.hasEnded()) {
+        showResult(QStringLiteral("<p align='center'>Finish<br /> Score: ") + formatCount(run.correctCount()) +
+                   QStringLiteral(" / ") + formatCount(run.wrongCount()) + QStringLiteral("</p>"));
         ui->leInput->clear();
         ui->lblHelp->hide();
         setOtherActionsEnabled(true);
         return;
     }
-    if (testState != Running || (e->key() != Qt::Key_Return && e->key() != Qt::Key_Enter))
+    if (!run.isRunning() || (e->key() != Qt::Key_Return && e->key() != Qt::Key_Enter))
         return;
     if (!answerJudged) {
         // A recording that could not be played may be passed over with nothing typed.
@@ -396,7 +375,7 @@ void MainWindow::keyPressEvent(QKeyEvent* e)
 
 void MainWindow::on_stateChanged(QMediaPlayer::State state)
 {
-    if (testState == Idle || replaying) {
+    if (!run.isRunning() || replaying) {
         replaying = false;
         return;
     }
@@ -418,6 +397,7 @@ void MainWindow::on_btnAgain_clicked()
     if (!wordAsked())
         return;
     replaying = true;
+    run.playedAgain();
     ui->btnAgain->setEnabled(false);
     // Disabling a focused button hands the focus on as a Tab would, which selects the typed text; keep it.
     if (ui->leInput->hasFocus())
@@ -428,6 +408,7 @@ void MainWindow::on_btnAgain_clicked()
 void MainWindow::on_SettingsChanged(int _test_number)
 {
     testLength = static_cast<std::uint32_t>(_test_number);
+    run.stop(); // the finished test's score is not shown any longer
     ui->lblNumber->setText(QStringLiteral("Test number: 0/") + formatCount(testLength));
     ui->lblCorrect->setText(QStringLiteral("Correct: 0"));
     ui->lblWrong->setText(QStringLiteral("Wrong: 0"));

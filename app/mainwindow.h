@@ -2,9 +2,9 @@
 // The main window: toolbar, score frame, result label and input line of a dictation test.
 
 #include "dictionaries/dictionaries.h"
-#include "statistics/statisticsfile.h"
-#include "words/wordpool.h"
-#include "words/wordselection.h"
+#include "words/history.h"
+#include "words/historyimport.h"
+#include "words/testrun.h"
 
 #include <QMainWindow>
 #include <QMediaPlayer>
@@ -20,13 +20,9 @@ class dlgSettings;
 class dlgDictionaries;
 class dlgUpdate;
 class dlgTips;
+class QThread;
 class QTimer;
 class UpdateRequest;
-
-// The HTML of a wrong answer: the expected word letter by letter, in red the letters the answer got wrong or
-// left out, found by the fewest edits that turn the answer into the word (case ignored). Letters typed in
-// excess are not shown, since the word is.
-QString markAnswer(const QString& expected, const QString& typed);
 
 class MainWindow : public QMainWindow
 {
@@ -44,6 +40,7 @@ protected:
 
 private slots:
     void on_acStart_triggered();
+    void on_acPractise_triggered();
     void on_acDictionaries_triggered();
     void on_acStatistics_triggered();
     void on_acSettings_triggered();
@@ -65,33 +62,22 @@ private:
     // The whole word stays in view: a phrase wraps at its spaces, a long word gets a smaller font.
     void showResult(const QString& html);
 
-    enum TestState
-    {
-        Running = 0,
-        Idle = 2
-    };
-
     Ui_MainWindow* ui;
     int resultPointSize; // the form's size for the result line
     dlgSettings* settingsDialog = nullptr;
     dlgDictionaries* dictionariesDialog = nullptr;
     dlgUpdate* updateDialog = nullptr;
     dlgTips* tipsDialog = nullptr;
-    int testState = Idle;
     QMediaPlayer* player = nullptr;
     bool replaying = false;
-    std::uint32_t correctCount = 0;
-    std::uint32_t wrongCount = 0;
-    std::uint32_t currentNumber = 0;
     std::uint32_t testLength = 10;
-    std::uint32_t currentIndex = 0;
-    bool leastAskedPick = false;
-    std::uint32_t lastReviewAt = 0;
-    std::vector<__word> wordPool;
     std::vector<__dictionary> dictionaries;
-    std::vector<__answer> answers;
-    // The pool's counters in a form that draws without reading every word; kept in step with wordPool.
-    WordPoolIndex wordIndex;
+    History history;
+    TestRun run{&history};
+    // The stored tests from before the history, read into it beside the window; no test starts meanwhile.
+    QThread* importThread = nullptr;
+    QTimer* importTimer = nullptr;
+    ImportProgress importProgress;
     bool otherActionsEnabled = true;
     // The current word's answer has been judged; the next Enter asks the next word.
     bool answerJudged = false;
@@ -106,6 +92,12 @@ private:
     // Holds the Tips window back while the automatic check may still bring news of a newer version.
     QTimer* tipsDelay = nullptr;
 
+    void openHistory();
+    void importHistory();
+    void showImportProgress();
+    void importFinished();
+    void startTest(TestRun::Kind kind);
+    void showStartedTest();
     void nextWord();
     void checkAnswer();
     void endTest();

@@ -86,6 +86,11 @@ bool dictionaryListPath(char16_t* buffer, int capacity, bool create)
     return fileIn(dataBase(), u"data.dat", buffer, capacity, create);
 }
 
+bool historyPath(char16_t* buffer, int capacity, bool create)
+{
+    return fileIn(dataBase(), u"history.sqlite", buffer, capacity, create);
+}
+
 bool storedTestPath(const QString& stamp, char16_t* buffer, int capacity, bool create)
 {
     const QString name = QStringLiteral("stat") + stamp + QStringLiteral(".dat");

@@ -11,6 +11,8 @@ namespace platform {
 bool appDataFolder(char16_t* buffer, int capacity, bool create);
 // The dictionary list, data.dat, in the data folder.
 bool dictionaryListPath(char16_t* buffer, int capacity, bool create);
+// The word history, history.sqlite, in the data folder.
+bool historyPath(char16_t* buffer, int capacity, bool create);
 // The stored test with the given stamp ("DD.MM.YYYY HH-MM-SS"), in the data folder.
 bool storedTestPath(const QString& stamp, char16_t* buffer, int capacity, bool create);
 // The per-user settings file, beside the data.

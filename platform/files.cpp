@@ -118,6 +118,11 @@ bool deleteFile(const char16_t* path)
     return ::unlink(encodedPath(path).constData()) == 0;
 }
 
+bool renamePath(const char16_t* from, const char16_t* to)
+{
+    return std::rename(encodedPath(from).constData(), encodedPath(to).constData()) == 0;
+}
+
 TemporaryFile::TemporaryFile(const QString& folder, const QString& pattern)
     : m_file(std::make_unique<QTemporaryFile>(folder + pattern))
 {

@@ -33,6 +33,8 @@ std::FILE* openForReading(const char* utf8Path);
 // folder takes no new file but the file itself is writable, the file is written in place instead.
 bool replaceFile(const char16_t* path, const char* data, std::size_t size);
 bool replaceFile(const char* utf8Path, const char* data, std::size_t size);
+// Gives a file or folder another name in the same file system, replacing a file there; true when it was renamed.
+bool renamePath(const char16_t* from, const char16_t* to);
 // Removes a file; true when it is gone.
 bool deleteFile(const char16_t* path);
 

@@ -6,12 +6,13 @@
 dlgSettings::dlgSettings(QWidget* parent) : QDialog(parent), ui(new Ui_dlgSettings)
 {
     ui->setupUi(this);
-    setFixedSize(340, 160);
+    setFixedSize(340, 190);
 
     // The spin box keeps a stored value outside its range at the nearest end.
     ui->spbTestNumber->setValue(storedTestLength());
     ui->chbUpdates->setChecked(updateSwitch() != 0);
     ui->chbTips->setChecked(tipsSwitch() != 0);
+    ui->chbRemember->setChecked(rememberSwitch() != 0);
 }
 
 dlgSettings::~dlgSettings()
@@ -25,6 +26,7 @@ void dlgSettings::on_btnOK_clicked()
     setTestLength(testNumber);
     setDailyUpdateCheck(ui->chbUpdates->isChecked());
     setTipsAtStart(ui->chbTips->isChecked());
+    setRememberWords(ui->chbRemember->isChecked());
     close();
     emit valueChanged(testNumber);
 }

@@ -1,5 +1,5 @@
 #pragma once
-// The Settings window: test length, the daily update check and the tips at start-up.
+// The Settings window: test length, the daily update check, the tips at start-up and the word history's use.
 
 #include <QDialog>
 

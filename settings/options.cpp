@@ -10,6 +10,7 @@ constexpr char TEST_LENGTH[] = "test_number";
 constexpr char TIPS[] = "tip";
 constexpr char UPDATE_CHECK[] = "update";
 constexpr char LAST_CHECK_DAY[] = "date";
+constexpr char REMEMBER[] = "remember";
 
 } // namespace
 
@@ -68,4 +69,19 @@ int lastUpdateCheckDay()
 bool setLastUpdateCheckDay(int day)
 {
     return setSettingInt(LAST_CHECK_DAY, day, SCOPE_MACHINE) == SETTING_WRITTEN;
+}
+
+int rememberSwitch()
+{
+    return getSettingInt(REMEMBER, 1, SCOPE_USER);
+}
+
+bool rememberWords()
+{
+    return rememberSwitch() == 1;
+}
+
+bool setRememberWords(bool on)
+{
+    return setSettingInt(REMEMBER, on ? 1 : 0, SCOPE_USER) == SETTING_WRITTEN;
 }

@@ -30,3 +30,9 @@ bool setDailyUpdateCheck(bool on);
 // The day number of the last answered update check (default 0: never).
 int lastUpdateCheckDay();
 bool setLastUpdateCheckDay(int day);
+
+// Tests start from the word history, per user (default on). Off, every test starts as if it were the first; the
+// history is written all the same.
+int rememberSwitch();
+bool rememberWords();
+bool setRememberWords(bool on);

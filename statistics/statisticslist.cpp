@@ -104,7 +104,7 @@ bool isStatisticsFileName(std::u16string_view name)
     return true;
 }
 
-void listStatistics(std::vector<std::u16string>& list)
+void listStatistics(std::vector<std::u16string>& list, std::size_t limit)
 {
     list.clear();
     char16_t folder[PATH_UNITS];
@@ -124,12 +124,13 @@ void listStatistics(std::vector<std::u16string>& list)
             moments.push_back(momentOf(name + 4));
     }
 
-    // More than the window lists: keep the newest.
-    if (moments.size() > MAX_LISTED_TESTS) {
-        std::nth_element(moments.begin(), moments.begin() + MAX_LISTED_TESTS, moments.end(), later);
-        moments.resize(MAX_LISTED_TESTS);
+    // More than asked for: keep the newest.
+    if (moments.size() > limit) {
+        std::nth_element(moments.begin(), moments.begin() + static_cast<std::ptrdiff_t>(limit), moments.end(), later);
+        moments.resize(limit);
     }
     std::sort(moments.begin(), moments.end(), later);
+    list.reserve(moments.size());
     // A listed name has every field in its own digits, so the fields give its stamp back.
     for (const Moment& m : moments) {
         char stamp[160];

@@ -76,7 +76,7 @@ for _ in $(seq 10); do # Help
     [ -s "$ROOT/opened" ] && break
 done
 for _ in $(seq 10); do # the Dictionaries window, closed with OK, which stores the list
-    [ -z "$(window Dictionaries)" ] && click "$main" 96 31
+    [ -z "$(window Dictionaries)" ] && click "$main" 153 31
     dictionaries=$(window Dictionaries)
     [ -n "$dictionaries" ] && click "$dictionaries" 467 321
     [ -s "$HOME/.local/share/Brindlecot/Quillora/data.dat" ] && break

@@ -1,4 +1,5 @@
 #include "app/mainwindow.h"
+#include "words/judging.h"
 #include "dictionaries/dlgdictionaries.h"
 #include "dictionaries/dlgmakedictionary.h"
 #include "settings/dlgsettings.h"

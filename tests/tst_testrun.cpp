@@ -1,241 +1,334 @@
-#include "app/mainwindow.h"
-#include "widgets/messagebox.h"
+#include "words/history.h"
+#include "words/historyimport.h"
+#include "words/judging.h"
+#include "words/testrun.h"
 
 #include "testenvironment.h"
 
 #include <QtTest>
 
-#include <QAction>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMediaPlayer>
-#include <QPushButton>
+#include <memory>
 
-// Takes whole tests in the main window with real recordings, through the keys a user presses.
+// Whole tests taken without a window or audio: the draws, the judging and what is kept between tests.
 class TestTestRun : public EnvironmentTest
 {
     Q_OBJECT
 
+    static inline std::int64_t now = 0;
+    static std::int64_t clock() { return now; }
+    static inline unsigned nextSeed = 1;
+    static unsigned countingSeed() { return nextSeed++; }
+
 private slots:
-    void initTestCase() { MessageBox::collectForTesting(); }
-    void cleanup()
+    void initTestCase()
     {
-        window.reset();
-        MessageBox::takeCollected();
-        EnvironmentTest::cleanup();
+        TestRun::setClockForTesting(&TestTestRun::clock);
+        setDrawSeedForTesting(&TestTestRun::countingSeed);
     }
-    void wholeTest_everyFormat_judgedCountedAndStored();
-    void stopOrRefusedStart_data();
-    void stopOrRefusedStart();
-    void soak_everyAnswerStoredMemoryFlat();
+    void init()
+    {
+        EnvironmentTest::init();
+        // Noon of a Monday, local time: the days of the reviews start at midnight.
+        now = QDateTime(QDate(2026, 3, 2), QTime(12, 0)).toMSecsSinceEpoch();
+        nextSeed = 1;
+    }
+    void schedule_data();
+    void schedule();
+    void refusedStart_data();
+    void refusedStart();
+    void judging_keptInTheStoredTestAndTheHistory();
+    void everyWordBeforeAnyRepeats_data();
+    void everyWordBeforeAnyRepeats();
+    void missedWordsComeBack_dueFirstAtMostHalf();
+    void practise_onlyDueWords();
+    void rememberOff_todaysDraws();
+    void renamedFolder_startsAfresh();
+    void storedTests_readIntoTheHistory();
 
 private:
-    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<History> history;
 
-    template <typename T> T* child(const char* name) const { return ::child<T>(window.get(), name); }
-    QString text(const char* label) const { return child<QLabel>(label)->text(); }
-    QMediaPlayer* player() const { return window->findChild<QMediaPlayer*>(); }
-    QString playingWord() const { return QFileInfo(player()->media().request().url().toLocalFile()).baseName(); }
-    void pressEnter()
+    QString folder(const QString& name, int words)
     {
-        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : window.get(), Qt::Key_Return);
+        const QString path = env->workFolder() + '/' + name;
+        for (int i = 0; i < words; ++i)
+            writeFile(path + QStringLiteral("/w%1.wav").arg(i, 2, 10, QChar('0')), QByteArray());
+        QDir().mkpath(path);
+        return path;
     }
-    QLineEdit* input() const { return child<QLineEdit>("leInput"); }
-    // The word has been played (or could not be): Again is on, and the answer is judged on Enter.
-    bool answering() const { return child<QPushButton>("btnAgain")->isEnabled() && input()->hasFocus(); }
-    // Types as a keyboard would, "\r" as Enter; QTest's key clicks take ASCII only.
-    void type(const QString& text)
+    // A program start: the history opened afresh.
+    void reopen()
     {
-        for (const QChar c : text)
-            QTest::sendKeyEvent(QTest::Click, input(), c == '\r' ? Qt::Key_Return : Qt::Key_unknown, c, Qt::NoModifier);
+        history = std::make_unique<History>();
+        QVERIFY(history->open() != History::Unavailable);
     }
-    void answer(const QString& typed) { type(typed + '\r'); }
-
-    // Copies the samples into the working directory's Default folder; "name=sample" renames a copy.
-    void makeDefaultDictionary(const QStringList& samples)
+    // Takes a whole test, answering wrongly the words in `wrong`; the words asked, in order.
+    QStringList take(const std::vector<__dictionary>& list, std::uint32_t length, const QStringList& wrong = {},
+                     bool remember = true, TestRun::Kind kind = TestRun::AllWords)
     {
-        for (const QString& sample : samples)
-            QVERIFY(writeFile(env->defaultDictionary() + '/' + sample.section('=', 0, 0),
-                              readFile(sound(sample.section('=', -1)))));
+        TestRun run(history.get());
+        QStringList asked;
+        if (run.start(list, length, remember, kind) != TestRun::Started)
+            return {QStringLiteral("refused")};
+        while (run.next()) {
+            asked << run.currentWord();
+            now += 1000;
+            run.judge(wrong.contains(asked.last()) ? QStringLiteral("?") : asked.last());
+        }
+        return asked;
     }
-
-    void openWindow(int testLength)
+    // The words in the order of their last asking: the order in which missed words fall due.
+    static QStringList byLastAsking(QStringList asked)
     {
-        env->writeData(QStringLiteral("settings.conf"), "tip=0\ntest_number=" + QByteArray::number(testLength));
-        window = std::make_unique<MainWindow>();
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        std::reverse(asked.begin(), asked.end());
+        asked.removeDuplicates();
+        std::reverse(asked.begin(), asked.end());
+        return asked;
     }
-
-    // The one stored test, read byte by byte: "correct/count", then "number word +" or "number word -" per record.
-    QStringList storedTest() const
+    static QStringList sorted(QStringList words)
     {
-        const QStringList files = QDir(env->dataFolder()).entryList({QStringLiteral("stat*.dat")}, QDir::Files);
-        if (files.size() != 1)
-            return {QStringLiteral("%1 stored tests").arg(files.size())};
-        const QByteArray bytes = env->readData(files.first()).leftJustified(12, '\0'); // never past a short file
-        const char* at = bytes.constData();
-        const auto u32 = [at](int offset) { return qFromLittleEndian<quint32>(at + offset); };
-        QStringList out{QStringLiteral("%1/%2").arg(u32(4)).arg(u32(8))};
-        for (int i = 12; i + 528 <= bytes.size(); i += 528)
-            out << QString::number(u32(i)) + ' ' + QString::fromUtf16(reinterpret_cast<const char16_t*>(at + i + 4)) +
-                       (at[i + 524] ? " +" : " -");
-        if ((bytes.size() - 12) % 528 != 0 || u32(0) != 1)
-            out << QStringLiteral("damaged");
-        return out;
+        words.sort();
+        return words;
+    }
+    QStringList all(const std::vector<__dictionary>& list)
+    {
+        QStringList words;
+        for (const QString& name : QDir(QString::fromUtf16(list[0].path)).entryList(QDir::Files))
+            words << QFileInfo(name).baseName();
+        return words;
     }
 };
 
-// Letters beyond ASCII, "<" and "&" go from the file name to the label and the stored test unchanged.
-void TestTestRun::wholeTest_everyFormat_judgedCountedAndStored()
+void TestTestRun::schedule_data()
 {
-    makeDefaultDictionary({"cat.wav", "dog.ogg", "Éclair.mp3=sun.mp3", "a<b&c.wma=hat.wma"});
-    openWindow(4);
-    auto* again = child<QPushButton>("btnAgain");
-    QVERIFY(QTest::qWaitForWindowActive(window.get()));
-    QTest::keyClick(window.get(), Qt::Key_F5); // the whole test without the mouse
-    QStringList heard, stored{"3/4"};
-    for (int i = 1; i <= 4; ++i) {
-        QCOMPARE(text("lblNumber"), QStringLiteral("Test number: %1/4").arg(i));
-        if (i == 1) { // typed while the word plays: kept, and Enter waits for the end of the word
-            QTRY_COMPARE_WITH_TIMEOUT(player()->state(), QMediaPlayer::PlayingState, 5000);
-            type(QStringLiteral("z\r"));
-            QVERIFY(input()->text() == "z" && text("lblResult").isEmpty());
-            QTRY_VERIFY_WITH_TIMEOUT(answering(), 15000);
-            QCOMPARE(input()->text(), QStringLiteral("z"));
-            input()->clear();
-        }
-        QTRY_VERIFY_WITH_TIMEOUT(answering(), 15000);
-        QVERIFY(again->isEnabled());
-        const QString word = playingWord();
-        const bool wrong = word == QStringLiteral("a<b&c");
-        const QString typed = wrong ? QStringLiteral("a<b") : word.at(0).isUpper() ? word.toLower() : word.toUpper();
-        pressEnter(); // on an empty line: nothing at all
-        if (i == 2) { // Again replays the word and leaves what was typed.
-            type(typed.left(1));
-            QTest::mouseClick(again, Qt::LeftButton);
-            QTRY_VERIFY_WITH_TIMEOUT(again->isEnabled(), 15000);
-            QVERIFY(input()->isEnabled() && input()->selectedText().isEmpty() && input()->text() == typed.left(1));
-        }
-        answer(typed.mid(input()->text().size()));
-        QCOMPARE(text("lblResult"), wrong ? markAnswer(word, typed) : QStringLiteral("<p align='center'>OK</p>"));
-        QVERIFY(!input()->isEnabled() && !again->isEnabled());
-        heard << word;
-        stored << QStringLiteral("%1 %2 %3").arg(i).arg(word).arg(wrong ? '-' : '+');
-        QCOMPARE(text("lblWrong"), QStringLiteral("Wrong: %1").arg(stored.filter(" -").size()));
-        if (i < 4)
-            pressEnter();
+    QTest::addColumn<int>("step");
+    QTest::addColumn<bool>("correct");
+    QTest::addColumn<bool>("dueThisTest");
+    QTest::addColumn<int>("stepAfter");
+    // Until it is due again, from the day of the answer; -1: not under review, 99: as it was.
+    QTest::addColumn<int>("daysAfter");
+    QTest::addRow("new word missed") << 0 << false << false << 1 << 0;
+    QTest::addRow("new word right") << 0 << true << false << 0 << -1;
+    QTest::addRow("step 1 right") << 1 << true << true << 2 << 1;
+    QTest::addRow("step 2 right") << 2 << true << true << 3 << 3;
+    QTest::addRow("step 3 right") << 3 << true << true << 4 << 7;
+    QTest::addRow("step 4 right") << 4 << true << true << 5 << 14;
+    QTest::addRow("step 5 right: leaves the reviews") << 5 << true << true << 0 << -1;
+    QTest::addRow("step 4 missed: back to the start") << 4 << false << true << 1 << 0;
+    QTest::addRow("right before it is due: no step") << 3 << true << false << 3 << 99;
+    QTest::addRow("a damaged step") << 77 << true << true << 0 << -1;
+}
+
+void TestTestRun::schedule()
+{
+    QFETCH(int, step);
+    QFETCH(bool, correct);
+    QFETCH(bool, dueThisTest);
+    const std::int64_t at = now / 1000;
+    const WordHistory before{4, step, at + 99 * 86400};
+    const WordHistory after = afterAnswer(before, correct, dueThisTest, at);
+    QCOMPARE(after.asked, 4u);
+    QTEST(after.step, "stepAfter");
+    QFETCH(int, daysAfter);
+    if (daysAfter == 99) {
+        QCOMPARE(after.due, before.due);
+    } else if (daysAfter >= 0) {
+        const QDateTime due = QDateTime::fromSecsSinceEpoch(after.due);
+        QCOMPARE(due.date(), QDateTime::fromSecsSinceEpoch(at).date().addDays(daysAfter));
+        QVERIFY(daysAfter == 0 ? after.due == at : due.time() == QTime(0, 0));
+        QVERIFY(isDue(after, after.due) && !isDue(after, after.due - 1));
     }
-    heard.sort();
-    QCOMPARE(heard, (QStringList{"a<b&c", "cat", "dog", "Éclair"}));
-    // Ended: stored, other actions still off until the next key.
-    QVERIFY(!child<QAction>("acStatistics")->isEnabled());
-    QCOMPARE(text("lblCorrect"), QStringLiteral("Correct: 3"));
-    QCOMPARE(storedTest(), stored);
-    QTest::keyClick(window.get(), Qt::Key_Space);
-    QCOMPARE(text("lblResult"), QStringLiteral("<p align='center'>Finish<br /> Score: 3 / 1</p>"));
-    QVERIFY(child<QAction>("acStatistics")->isEnabled() && !child<QLabel>("lblHelp")->isVisible());
-    QVERIFY(input()->text().isEmpty());
+    QCOMPARE(isDue(after, at + 365 * 86400), after.step > 0);
 }
 
-void TestTestRun::stopOrRefusedStart_data()
+void TestTestRun::refusedStart_data()
 {
-    QTest::addColumn<QString>("when");
-    QTest::addColumn<QString>("message"); // none: a test was started, then stopped
-    const QString empty = QStringLiteral("The selected dictionaries hold no recordings.");
-    QTest::addRow("stopped after a wrong answer") << "answered" << QString();
-    QTest::addRow("stopped while the word plays") << "playing" << QString();
-    // A recording that cannot be played opens the answer phase and says so; Enter alone goes on.
-    QTest::addRow("stopped after an undecodable recording") << "undecodable" << QString();
-    QTest::addRow("selected folder removed after it was added") << "removed" << empty;
-    QTest::addRow("nothing selected though recordings exist")
-        << "unselected" << QStringLiteral("You have to select at least one dictionary.");
-    QTest::addRow("recordings gone after a finished test") << "finished" << empty;
+    QTest::addColumn<QString>("list"); // +name: selected, -name: not, missing: a folder that is not there
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("result");
+    QTest::addRow("no dictionary") << "" << int(TestRun::AllWords) << int(TestRun::NoDictionary);
+    QTest::addRow("none selected") << "-full" << int(TestRun::AllWords) << int(TestRun::NothingSelected);
+    QTest::addRow("no recordings") << "+empty -full" << int(TestRun::AllWords) << int(TestRun::NoRecordings);
+    QTest::addRow("folder gone") << "+missing" << int(TestRun::AllWords) << int(TestRun::NoRecordings);
+    QTest::addRow("nothing due") << "+full" << int(TestRun::DueWords) << int(TestRun::NothingDue);
+    QTest::addRow("practise, none selected") << "-full" << int(TestRun::DueWords) << int(TestRun::NothingSelected);
 }
 
-// Whatever came before, a stop or a refused start leaves an idle window that asks nothing and stores nothing new.
-void TestTestRun::stopOrRefusedStart()
+// A refused start asks nothing, judges nothing and stores nothing.
+void TestTestRun::refusedStart()
 {
-    QFETCH(QString, when);
-    QFETCH(QString, message);
-    const bool stopped = message.isEmpty(), started = stopped || when == "finished";
-    const QString other = env->root() + QStringLiteral("/other");
-    QVERIFY(QDir().mkpath(other));
-    writeDictionaries({dictionary(other, when == "removed"), dictionary(env->defaultDictionary(), started)});
-    if (when == QLatin1String("undecodable"))
-        QVERIFY(writeFile(env->defaultDictionary() + QStringLiteral("/noise.wav"), QByteArray(4096, '\x5a')));
-    else
-        makeDefaultDictionary({"cat.wav"});
-    const int length = stopped ? 2 : 1;
-    openWindow(length);
-    QAction* start = child<QAction>("acStart");
-    if (started)
-        start->trigger();
-    if (when == QLatin1String("playing")) {
-        QTRY_COMPARE_WITH_TIMEOUT(player()->state(), QMediaPlayer::PlayingState, 5000);
-    } else if (started) {
-        QTRY_VERIFY_WITH_TIMEOUT(answering(), 15000);
-        QCOMPARE(text("lblHelp").startsWith("This recording could not be played"), when == "undecodable");
-        answer(when == "finished" ? playingWord() : when == "answered" ? QStringLiteral("wrong") : QString());
-        QCOMPARE(text("lblWrong"), QString(when == "finished" ? "Wrong: 0" : "Wrong: 1"));
+    QFETCH(QString, list);
+    std::vector<__dictionary> dictionaries;
+    folder("empty", 0);
+    folder("full", 3);
+    for (const QString& entry : list.split(' ', Qt::SkipEmptyParts))
+        dictionaries.push_back(dictionary(env->workFolder() + '/' + entry.mid(1), entry.at(0) == '+'));
+    reopen();
+    TestRun run(history.get());
+    QFETCH(int, kind);
+    QCOMPARE(int(run.start(dictionaries, 4, true, TestRun::Kind(kind))), [] {
+        QFETCH(int, result);
+        return result;
+    }());
+    QVERIFY(!run.isRunning() && !run.next() && !run.wordAsked() && !run.hasEnded());
+    QVERIFY(run.currentWord().isEmpty() && run.judge(QStringLiteral("w00")).html.isEmpty());
+    QVERIFY(history->lastAnswers(10).empty());
+    QVERIFY(QDir(env->dataFolder()).entryList({QStringLiteral("stat*.dat")}).isEmpty());
+}
+
+void TestTestRun::judging_keptInTheStoredTestAndTheHistory()
+{
+    const QString path = folder("d", 0);
+    QVERIFY(writeFile(path + QStringLiteral("/Éclair.mp3"), QByteArray()));
+    QVERIFY(writeFile(path + QStringLiteral("/a<b.wav"), QByteArray()));
+    reopen();
+    TestRun run(history.get());
+    QCOMPARE(run.start({dictionary(path, 1)}, 0, true), TestRun::Started); // a length of 0 asks one word
+    QCOMPARE(run.length(), 1u);
+    QVERIFY(run.next() && !run.next());
+    const QString word = run.currentWord();
+    QCOMPARE(run.currentPath(), path + '/' + (word == "a<b" ? "a<b.wav" : "Éclair.mp3"));
+    run.playedAgain();
+    now += 2500;
+    const QString typed = word == "a<b" ? "A<" : "éCLAIR";
+    const TestRun::Judgement judged = run.judge(typed);
+    QCOMPARE(judged.correct, word != "a<b");
+    QCOMPARE(judged.html, judged.correct ? QStringLiteral("<p align='center'>OK</p>") : markAnswer("a<b", "a<"));
+    QVERIFY(run.hasEnded() && run.correctCount() + run.wrongCount() == 1);
+    QVERIFY(run.judge(word).html.isEmpty()); // judged once only
+
+    QCOMPARE(QDir(env->dataFolder()).entryList({QStringLiteral("stat*.dat")}).size(), 1);
+    const std::vector<AnswerRecord> kept = history->lastAnswers(5);
+    QCOMPARE(kept.size(), std::size_t(1));
+    QCOMPARE(kept[0].folder + '|' + kept[0].word + '|' + kept[0].typed, path + '|' + word + '|' + typed);
+    QCOMPARE(kept[0].at, now / 1000);
+    QVERIFY(kept[0].correct == judged.correct && kept[0].plays == 2 && kept[0].milliseconds == 2500);
+    QCOMPARE(history->wordOf(path, word).step, judged.correct ? 0 : 1);
+}
+
+void TestTestRun::everyWordBeforeAnyRepeats_data()
+{
+    QTest::addColumn<int>("words");
+    QTest::addColumn<int>("length");
+    for (int words : {1, 2, 5, 12, 17})
+        for (int length : {1, 3, 4, 7})
+            QTest::addRow("%d words, tests of %d", words, length) << words << length;
+}
+
+// Answered right throughout, over program starts: each round of the dictionary asks every word once.
+void TestTestRun::everyWordBeforeAnyRepeats()
+{
+    QFETCH(int, words);
+    QFETCH(int, length);
+    const std::vector<__dictionary> list{dictionary(folder("d", words), 1)};
+    QStringList asked;
+    while (asked.size() < 3 * words + 1) {
+        reopen();
+        asked << take(list, std::uint32_t(length));
     }
-    if (when == QLatin1String("finished"))
-        QVERIFY(QFile::remove(env->defaultDictionary() + "/cat.wav"));
-    QVERIFY(QDir(other).removeRecursively());
-    start->trigger();
-    QCOMPARE(MessageBox::takeCollected(), stopped ? QStringList() : QStringList{message});
-    // Neither Enter nor Again has a word to play.
-    pressEnter();
-    QMetaObject::invokeMethod(window.get(), "on_btnAgain_clicked");
-    QVERIFY(child<QAction>("acSettings")->isEnabled() && !input()->isEnabled() && input()->text().isEmpty());
-    QVERIFY(text("lblResult").isEmpty() && !child<QLabel>("lblHelp")->isVisible());
-    QVERIFY(!child<QPushButton>("btnAgain")->isEnabled() && player()->state() == QMediaPlayer::StoppedState);
-    QCOMPARE(text("lblNumber") + ", " + text("lblWrong"), QStringLiteral("Test number: 0/%1, Wrong: 0").arg(length));
-    QCOMPARE(storedTest().first(), QString(when == "finished" ? "1/1" : "0 stored tests"));
+    for (int round = 0; (round + 1) * words <= asked.size(); ++round) {
+        QStringList once = asked.mid(round * words, words);
+        once.removeDuplicates();
+        QVERIFY2(once.size() == words, qPrintable(asked.join(' ')));
+    }
 }
 
-// A test of QUILLORA_SOAK_WORDS words of 40 ms, answered as fast as the window takes answers: every answer is
-// stored, and no memory is kept per word. Its own CTest entry, label soak, runs it; the ordinary run skips it.
-void TestTestRun::soak_everyAnswerStoredMemoryFlat()
+void TestTestRun::missedWordsComeBack_dueFirstAtMostHalf()
 {
-    const int length = qEnvironmentVariableIntValue("QUILLORA_SOAK_WORDS");
-    if (length < 100)
-        QSKIP("make soak runs it");
-    // Mono, 8-bit, 8000 samples a second: 40 ms of silence, as short as a word can be.
-    const QByteArray silence = QByteArray("RIFF\x64\1\0\0WAVEfmt \20\0\0\0\1\0\1\0\x40\x1f\0\0\x40\x1f\0\0\1\0\10\0data"
-                                          "\x40\1\0\0", 44) + QByteArray(320, '\x80');
-    for (const char* word : {"ash", "bay", "cob", "den", "elm", "fig"})
-        QVERIFY(writeFile(env->defaultDictionary() + '/' + word + ".wav", silence));
-    openWindow(length);
-    const auto residentKb = [] { // from the line "VmRSS:   12345 kB"
-        const QByteArray status = readFile(QStringLiteral("/proc/self/status"));
-        return status.mid(status.indexOf("VmRSS:") + 6).simplified().split(' ').value(0).toLong();
+    const std::vector<__dictionary> list{dictionary(folder("d", 12), 1)};
+    reopen();
+    const QStringList missed = byLastAsking(take(list, 8, all(list)));
+    QVERIFY(missed.size() > 2);
+    // The next test, after a restart: two of the missed words first, the longest due first, then words not asked.
+    reopen();
+    const QStringList next = take(list, 4);
+    QCOMPARE(next.mid(0, 2), missed.mid(0, 2));
+    QVERIFY(!missed.contains(next[2]) && !missed.contains(next[3]));
+    // Right once: due again tomorrow, not today; the other missed words come first now.
+    QCOMPARE(take(list, 4).mid(0, 2), missed.mid(2, 2));
+}
+
+void TestTestRun::practise_onlyDueWords()
+{
+    const std::vector<__dictionary> list{dictionary(folder("d", 12), 1)};
+    reopen();
+    QCOMPARE(take(list, 4, {}, true, TestRun::DueWords), QStringList{"refused"});
+    const QStringList missed = byLastAsking(take(list, 4, all(list)));
+    // As long as there are due words, remembering or not.
+    QCOMPARE(take(list, 10, {}, false, TestRun::DueWords), missed);
+    QCOMPARE(take(list, 10, {}, true, TestRun::DueWords), QStringList{"refused"});
+    now += 86400 * 1000;
+    const QStringList tomorrow = take(list, 10, {missed[0]}, true, TestRun::DueWords);
+    QCOMPARE(sorted(tomorrow), sorted(missed));
+    // Missed at step 2: back to the start, due at once; the rest wait three days.
+    QCOMPARE(take(list, 10, {}, true, TestRun::DueWords), QStringList{missed[0]});
+}
+
+// Not remembering, the draws are those of a test with no history at all, and the history is still written.
+void TestTestRun::rememberOff_todaysDraws()
+{
+    const std::vector<__dictionary> list{dictionary(folder("d", 9), 1)};
+    reopen();
+    take(list, 6, {"w01", "w04"});
+    QStringList remembered, forgotten;
+    for (int test = 0; test < 4; ++test) {
+        nextSeed = 100 + test;
+        remembered << take(list, 6, {"w02"}, false);
+        std::unique_ptr<History> kept = std::move(history);
+        nextSeed = 100 + test;
+        forgotten << take(list, 6, {"w02"});
+        history = std::move(kept);
+    }
+    QCOMPARE(remembered, forgotten);
+    std::uint32_t asked = 0;
+    for (const WordHistory& word : history->wordsOf(QString::fromUtf16(list[0].path)))
+        asked += word.asked;
+    QCOMPARE(asked, 30u);
+}
+
+void TestTestRun::renamedFolder_startsAfresh()
+{
+    const QString before = folder("before", 6);
+    reopen();
+    const QStringList first = take({dictionary(before, 1)}, 4, {"w00", "w01", "w02", "w03"});
+    const QString after = env->workFolder() + "/after";
+    QVERIFY(QDir().rename(before, after));
+    QVERIFY(history->wordsOf(after).isEmpty());
+    // A missed word of the old folder is not due under the new name, and every word counts as never asked.
+    const QStringList renamed = take({dictionary(after, 1)}, 6);
+    QStringList once = renamed;
+    once.removeDuplicates();
+    QCOMPARE(once.size(), 6);
+    QCOMPARE(take({dictionary(after, 1)}, 6, {}, true, TestRun::DueWords), QStringList{"refused"});
+    QCOMPARE(history->wordsOf(before).size(), byLastAsking(first).size());
+}
+
+// The tests stored before the history count: their words are not asked again first, and a word missed in the
+// last of them is due.
+void TestTestRun::storedTests_readIntoTheHistory()
+{
+    const QString path = folder("d", 6);
+    const auto test = [](std::initializer_list<std::pair<const char16_t*, bool>> words) {
+        std::vector<__answer> answers;
+        for (const auto& [word, correct] : words) {
+            __answer a{std::uint32_t(answers.size() + 1), {}, correct};
+            wcslcpy(a.word, word, PATH_UNITS);
+            answers.push_back(a);
+        }
+        return answers;
     };
-    // The player's news is taken at once; polling would set the pace.
-    QSignalSpy playerState(player(), &QMediaPlayer::stateChanged);
-    child<QAction>("acStart")->trigger();
-    QStringList stored{QString()};
-    long firstKb = 0;
-    for (int i = 1; i <= length; ++i) {
-        while (!answering())
-            QVERIFY2(playerState.wait(15000), qPrintable(QStringLiteral("word %1 never ended").arg(i)));
-        QVERIFY(!text("lblHelp").contains(QStringLiteral("could not be played")));
-        const QString word = playingWord();
-        answer(i % 7 != 0 ? word.toUpper() : word.left(2));
-        stored << QStringLiteral("%1 %2 %3").arg(i).arg(word).arg(i % 7 != 0 ? '+' : '-');
-        firstKb = i == 100 ? residentKb() : firstKb;
-        if (i < length)
-            pressEnter();
-    }
-    const long lastKb = residentKb();
-    qInfo("%d words; resident memory %ld kB after 100 words, %ld kB at the end", length, firstKb, lastKb);
-    // The sanitizer's allocator holds freed memory back and grows on its own: only a plain build's figures count.
-#ifndef __SANITIZE_ADDRESS__
-    QVERIFY2(lastKb - firstKb <= 10 * 1024, "resident memory grew by more than 10 MB");
-#endif
-    stored[0] = QStringLiteral("%1/%2").arg(length - length / 7).arg(length);
-    QCOMPARE(storedTest(), stored);
+    std::tm older{}, newer{};
+    older.tm_year = newer.tm_year = 126;
+    older.tm_mday = newer.tm_mday = 1;
+    older.tm_mon = 1;
+    newer.tm_mon = 2;
+    writeStatisticsAt(test({{u"w00", false}, {u"w01", true}}), 1, newer);
+    writeStatisticsAt(test({{u"w00", true}, {u"w02", true}, {u"w03", true}}), 3, older);
+    reopen();
+    QVERIFY(importStoredTests(*history, {dictionary(path, 1)}, nullptr));
+    QCOMPARE(sorted(take({dictionary(path, 1)}, 3)), (QStringList{"w00", "w04", "w05"}));
+    QCOMPARE(history->wordOf(path, "w00").asked, 3u);
 }
 
-QTEST_MAIN(TestTestRun)
+QTEST_GUILESS_MAIN(TestTestRun)
 #include "tst_testrun.moc"

@@ -9,8 +9,8 @@ cd "$(dirname "$0")/.."
 # Lower number = higher layer. tools/, bench/ and tests/ stand outside and may include anything.
 declare -A layer=(
     [app]=0
-    [update]=1 [statistics]=1 [words]=1
-    [settings]=2 [dictionaries]=2
+    [update]=1 [words]=1
+    [statistics]=2 [settings]=2 [dictionaries]=2
     [widgets]=3 [builder]=3
     [platform]=4
     [text]=5
@@ -34,7 +34,7 @@ for folder in "${!layer[@]}"; do
 done
 
 if [ "$status" = 0 ]; then
-    for folder in app update statistics words settings dictionaries widgets builder platform text; do
+    for folder in app update words statistics settings dictionaries widgets builder platform text; do
         used=$(grep -h -o '^#include "[^/"]*/' "$folder"/*.cpp "$folder"/*.h 2>/dev/null |
             sed -E 's/#include "//; s#/##' | grep -v -x "$folder" | sort -u | tr '\n' ' ' || true)
         echo "layer ${layer[$folder]} $folder/ includes from: ${used:-nothing}"

@@ -3,6 +3,7 @@
 #include "platform/files.h"
 #include "platform/listing.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -67,8 +68,27 @@ void collectWords(std::vector<__word>* pool, const std::vector<__dictionary>* di
 
 QString wordOfPath(const char16_t* path)
 {
+    return wordViewOfPath(path).toString();
+}
+
+QStringView wordViewOfPath(const char16_t* path)
+{
+    const char16_t* start = path;
+    const char16_t* dot = nullptr;
+    const char16_t* c = path;
+    for (; *c != 0; ++c) {
+        if (*c == platform::SEPARATOR) {
+            start = c + 1;
+            dot = nullptr;
+        } else if (*c == u'.') {
+            dot = c;
+        }
+    }
+    return QStringView(start, (dot != nullptr ? dot : c) - start);
+}
+
+QString folderOfPath(const char16_t* path)
+{
     const QString text = QString::fromUtf16(path);
-    const int start = text.lastIndexOf(QChar(platform::SEPARATOR)) + 1;
-    const int end = text.lastIndexOf(QLatin1Char('.'));
-    return end >= start ? text.mid(start, end - start) : text.mid(start);
+    return text.left(std::max(0, static_cast<int>(text.lastIndexOf(QChar(platform::SEPARATOR)))));
 }

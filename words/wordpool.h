@@ -4,6 +4,7 @@
 #include "dictionaries/dictionaries.h"
 
 #include <QString>
+#include <QStringView>
 
 #include <cstdint>
 #include <vector>
@@ -27,3 +28,8 @@ void collectWords(std::vector<__word>* pool, const std::vector<__dictionary>* di
 // The word a recording stands for: its file name without folder and extension, case kept. When a cut path has
 // lost its extension, the whole file name is the word.
 QString wordOfPath(const char16_t* path);
+// The same word as a view into the path, which must outlive it.
+QStringView wordViewOfPath(const char16_t* path);
+
+// The dictionary folder a recording is in: its path without the last separator and file name.
+QString folderOfPath(const char16_t* path);

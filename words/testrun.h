@@ -1,0 +1,107 @@
+#pragma once
+// One dictation test without its window: the words it draws from, their counters, the word being asked, the
+// judging of each answer, and keeping it: the finished test as a stored test, every answer in the history.
+
+#include "dictionaries/dictionaries.h"
+#include "schedule.h"
+#include "statistics/statisticsfile.h"
+#include "wordpool.h"
+#include "wordselection.h"
+
+#include <QHash>
+#include <QString>
+
+#include <cstdint>
+#include <utility>
+#include <vector>
+
+class History;
+
+class TestRun
+{
+public:
+    enum Kind
+    {
+        AllWords, // due words first, up to half of the test, then the least asked
+        DueWords, // only the words that are due, as many as the test takes
+    };
+    enum StartResult
+    {
+        Started,
+        NoDictionary,    // the list is empty
+        NothingSelected, // no dictionary is selected
+        NoRecordings,    // the selected dictionaries hold no recordings
+        NothingDue,      // no word of the selected dictionaries is due
+    };
+    struct Judgement
+    {
+        bool correct;
+        // "OK", or the word with the letters the answer got wrong in red.
+        QString html;
+    };
+
+    // Without a history nothing is remembered between tests, and no word is ever due.
+    explicit TestRun(History* history = nullptr);
+
+    // With remember off, the counters start at 0 as if no test had come before; the history is still written.
+    StartResult start(const std::vector<__dictionary>& dictionaries, std::uint32_t testLength, bool remember,
+                      Kind kind = AllWords);
+    // Ends the test where it is; nothing more is stored.
+    void stop();
+    // Asks the next word; false when the test is not running or every word of it has been asked.
+    bool next();
+    // Judges the answer to the word being asked and keeps it; the last answer stores the finished test.
+    Judgement judge(const QString& typed);
+    // The word being asked was played once more.
+    void playedAgain();
+
+    bool isRunning() const { return m_running; }
+    // A word is being asked and waits for its answer or has just been judged.
+    bool wordAsked() const { return m_running && m_current < m_pool.size(); }
+    // Every word of the test has been answered.
+    bool hasEnded() const { return !m_running && m_length > 0 && m_number == m_length; }
+    QString currentPath() const;
+    QString currentWord() const;
+    std::uint32_t number() const { return m_number; }
+    std::uint32_t length() const { return m_length; }
+    std::uint32_t correctCount() const { return m_correct; }
+    std::uint32_t wrongCount() const { return m_wrong; }
+
+    // Replaces the clock, in milliseconds since the epoch; null restores it.
+    static void setClockForTesting(std::int64_t (*milliseconds)());
+
+private:
+    // Reads the history of the pool's words; remember starts their counters from it.
+    void loadHistory(bool remember);
+
+    History* m_history;
+    std::vector<__word> m_pool;
+    WordPoolIndex m_index;
+    // Per word of the pool: its dictionary folder, and its place in the histories below. Two recordings of one
+    // word in one folder share a history.
+    std::vector<QString> m_folders;
+    std::vector<std::uint32_t> m_folderOf;
+    std::vector<std::uint32_t> m_historyOf;
+    std::vector<WordHistory> m_histories;
+    std::vector<unsigned char> m_dueAtStart;
+    bool m_historyLoaded = false;
+    // Without the histories loaded: each word answered in this test, by folder and word, with whether it was due
+    // when the test started.
+    QHash<QString, std::pair<WordHistory, bool>> m_unloaded;
+    // The words due at the start, most overdue first, and how many of them this test asks first.
+    std::vector<std::uint32_t> m_due;
+    std::uint32_t m_dueToAsk = 0;
+    std::vector<__answer> m_answers;
+    bool m_running = false;
+    bool m_judged = false;
+    std::uint32_t m_length = 0;
+    std::uint32_t m_number = 0;
+    std::uint32_t m_correct = 0;
+    std::uint32_t m_wrong = 0;
+    std::uint32_t m_current = 0;
+    bool m_leastAskedPick = false;
+    std::uint32_t m_lastReviewAt = 0;
+    std::int64_t m_startedAt = 0;
+    std::int64_t m_askedAt = 0;
+    std::uint32_t m_plays = 0;
+};
