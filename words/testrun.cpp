@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <future>
 
 namespace {
 
@@ -43,6 +44,12 @@ TestRun::StartResult TestRun::start(const std::vector<__dictionary>& dictionarie
         return NoDictionary;
     const bool anySelected =
         std::any_of(dictionaries.begin(), dictionaries.end(), [](const __dictionary& d) { return d.selected != 0; });
+    const bool dueOnly = kind == DueWords;
+    const bool useHistory = (remember || dueOnly) && anySelected && m_history != nullptr && m_history->isOpen();
+    // The history of the selected folders is read while the folders are listed, which takes as long.
+    std::future<FolderHistories> early;
+    if (useHistory)
+        early = std::async(std::launch::async, readHistories, m_history, dictionaries);
     collectWords(&m_pool, &dictionaries);
     if (!anySelected) {
         m_pool.clear();
@@ -52,12 +59,11 @@ TestRun::StartResult TestRun::start(const std::vector<__dictionary>& dictionarie
         return NoRecordings;
 
     m_startedAt = nowMilliseconds();
-    const bool dueOnly = kind == DueWords;
     m_historyLoaded = false;
     m_unloaded.clear();
     m_due.clear();
-    if ((remember || dueOnly) && m_history != nullptr && m_history->isOpen())
-        loadHistory(remember);
+    if (useHistory)
+        loadHistory(remember, early.get());
     else
         m_folders.clear();
     if (dueOnly) {
@@ -92,7 +98,28 @@ bool inFolder(const char16_t* path, const QString& folder)
 
 } // namespace
 
-void TestRun::loadHistory(bool remember)
+TestRun::KnownWords TestRun::readKnownWords(const History& history, const QString& folder)
+{
+    KnownWords known;
+    history.visitWordsOf(folder, [&known](QStringView word, const WordHistory& wordHistory) {
+        known.words.emplace_back(word.toString());
+        known.byWord.insert(QStringView(known.words.back()), wordHistory);
+    });
+    return known;
+}
+
+TestRun::FolderHistories TestRun::readHistories(const History* history, std::vector<__dictionary> dictionaries)
+{
+    FolderHistories read;
+    for (const __dictionary& dictionary : dictionaries) {
+        const QString folder = QString::fromUtf16(dictionary.path);
+        if (dictionary.selected != 0 && read.find(folder) == read.end())
+            read.emplace(folder, readKnownWords(*history, folder));
+    }
+    return read;
+}
+
+void TestRun::loadHistory(bool remember, const FolderHistories& early)
 {
     const std::int64_t now = m_startedAt / 1000;
     m_folders.clear();
@@ -103,33 +130,33 @@ void TestRun::loadHistory(bool remember)
     // The pool holds each dictionary's words together: one read of the history per folder, matched against the
     // folder's words by their names in the pool, with no string made per word.
     QHash<QStringView, std::uint32_t> slots;
-    const auto readFolder = [&] {
-        m_history->visitWordsOf(m_folders.back(), [&](QStringView word, const WordHistory& history) {
-            const auto found = slots.constFind(word);
-            if (found != slots.constEnd())
-                m_histories[*found - 1] = history;
-        });
-    };
+    const KnownWords* known = nullptr;
+    KnownWords late;
     for (std::size_t i = 0; i < m_pool.size(); ++i) {
         const char16_t* path = m_pool[i].path;
         if (m_folders.empty() || !inFolder(path, m_folders.back())) {
-            if (!m_folders.empty())
-                readFolder();
             m_folders.push_back(folderOfPath(path));
+            const auto found = early.find(m_folders.back());
+            // A folder whose path was cut in the pool is read now.
+            if (found == early.end()) {
+                late = readKnownWords(*m_history, m_folders.back());
+                known = &late;
+            } else {
+                known = &found->second;
+            }
             slots.clear();
             slots.reserve(static_cast<int>(std::min<std::size_t>(m_pool.size() - i, MAX_POOL_WORDS)));
         }
         m_folderOf[i] = static_cast<std::uint32_t>(m_folders.size() - 1);
         // Two recordings of one word in one folder, "a.wav" and "a.mp3", are one word with one history.
-        std::uint32_t& slot = slots[wordViewOfPath(path)]; // one more than the slot; 0 for a word not met yet
+        const QStringView word = wordViewOfPath(path);
+        std::uint32_t& slot = slots[word]; // one more than the slot; 0 for a word not met yet
         if (slot == 0) {
-            m_histories.emplace_back();
+            m_histories.push_back(known->byWord.value(word));
             slot = static_cast<std::uint32_t>(m_histories.size());
         }
         m_historyOf[i] = slot - 1;
     }
-    if (!m_folders.empty())
-        readFolder();
     m_historyLoaded = true;
 
     m_dueAtStart.assign(m_histories.size(), 0);

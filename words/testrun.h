@@ -10,8 +10,11 @@
 
 #include <QHash>
 #include <QString>
+#include <QStringView>
 
 #include <cstdint>
+#include <deque>
+#include <map>
 #include <utility>
 #include <vector>
 
@@ -71,8 +74,18 @@ public:
     static void setClockForTesting(std::int64_t (*milliseconds)());
 
 private:
-    // Reads the history of the pool's words; remember starts their counters from it.
-    void loadHistory(bool remember);
+    // A folder's words in the history, by word; the words are kept here, so the views stay valid.
+    struct KnownWords
+    {
+        std::deque<QString> words;
+        QHash<QStringView, WordHistory> byWord;
+    };
+    using FolderHistories = std::map<QString, KnownWords>;
+    static KnownWords readKnownWords(const History& history, const QString& folder);
+    // The selected dictionaries' words in the history; runs beside the listing of the folders.
+    static FolderHistories readHistories(const History* history, std::vector<__dictionary> dictionaries);
+    // Matches the pool's words with their history; remember starts their counters from it.
+    void loadHistory(bool remember, const FolderHistories& early);
 
     History* m_history;
     std::vector<__word> m_pool;
