@@ -246,6 +246,12 @@ void TestTestRun::missedWordsComeBack_dueFirstAtMostHalf()
     QVERIFY(!missed.contains(next[2]) && !missed.contains(next[3]));
     // Right once: due again tomorrow, not today; the other missed words come first now.
     QCOMPARE(take(list, 4).mid(0, 2), missed.mid(2, 2));
+    // Asked again in the same test, a word steps on once only.
+    const std::vector<__dictionary> two{dictionary(folder("two", 2), 1)};
+    take(two, 2, all(two));
+    QCOMPARE(take(two, 6).size(), 6);
+    for (const WordHistory& word : history->wordsOf(QString::fromUtf16(two[0].path)))
+        QCOMPARE(word.step, 2);
 }
 
 void TestTestRun::practise_onlyDueWords()

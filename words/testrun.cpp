@@ -71,9 +71,7 @@ TestRun::StartResult TestRun::start(const std::vector<__dictionary>& dictionarie
             return NothingDue;
         m_length = std::min<std::uint32_t>(m_length, static_cast<std::uint32_t>(m_due.size()));
     }
-    m_dueToAsk = remember || dueOnly
-                     ? std::min<std::uint32_t>(dueShare(m_length, dueOnly), static_cast<std::uint32_t>(m_due.size()))
-                     : 0;
+    m_dueToAsk = std::min<std::uint32_t>(dueShare(m_length, dueOnly), static_cast<std::uint32_t>(m_due.size()));
     m_index.rebuild(m_pool);
     m_running = true;
     return Started;
