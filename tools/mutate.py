@@ -92,7 +92,7 @@ MUTANTS = [
     ("words/schedule.cpp", "wrong constant", "the second review comes after two days, not three",
      "{1, 3, 7, 14, 0}", "{1, 2, 7, 14, 0}"),
     ("words/schedule.cpp", "branch removed", "a right answer moves a word on though it was not due",
-     "} else if (dueThisTest && before.step > 0) {", "} else if (before.step > 0) {"),
+     "} else if (dueThisTest && before.step > 0) {", "} else if ((dueThisTest || true) && before.step > 0) {"),
     ("words/schedule.cpp", "comparison", "a word is due a second late",
      "return word.step > 0 && word.due <= now;", "return word.step > 0 && word.due < now;"),
     ("words/schedule.cpp", "wrong constant", "due words may fill the whole of a test",
