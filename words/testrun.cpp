@@ -125,8 +125,8 @@ void TestRun::loadHistory(bool remember, const FolderHistories& early)
     m_histories.clear();
     m_histories.reserve(m_pool.size());
     m_folderOf.assign(m_pool.size(), 0);
-    // The pool holds each dictionary's words together: one read of the history per folder, matched against the
-    // folder's words by their names in the pool, with no string made per word.
+    // The pool holds each dictionary's words together; each is matched by its name in the pool, with no string
+    // made per word, against its folder's words read beside the listing.
     QHash<QStringView, std::uint32_t> slots;
     const KnownWords* known = nullptr;
     KnownWords late;
@@ -158,7 +158,6 @@ void TestRun::loadHistory(bool remember, const FolderHistories& early)
     m_historyLoaded = true;
 
     m_dueAtStart.assign(m_histories.size(), 0);
-    std::vector<unsigned char> taken(m_histories.size(), 0);
     for (std::size_t i = 0; i < m_pool.size(); ++i) {
         const std::uint32_t slot = m_historyOf[i];
         if (remember) {
@@ -166,8 +165,8 @@ void TestRun::loadHistory(bool remember, const FolderHistories& early)
             m_pool[i].timesAsked = m_histories[slot].asked;
             m_pool[i].score = static_cast<std::int32_t>(std::min<std::uint32_t>(m_histories[slot].asked, INT32_MAX));
         }
-        if (!taken[slot] && isDue(m_histories[slot], now)) {
-            taken[slot] = 1;
+        // A word with two recordings is asked once among the due words.
+        if (m_dueAtStart[slot] == 0 && isDue(m_histories[slot], now)) {
             m_dueAtStart[slot] = 1;
             m_due.push_back(static_cast<std::uint32_t>(i));
         }
