@@ -3,7 +3,7 @@
 PACKAGES := cmake g++ make pkg-config qtbase5-dev qtmultimedia5-dev libqt5multimedia5-plugins \
 	gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav \
 	gstreamer1.0-plugins-ugly espeak-ng xdg-utils libcurl4-openssl-dev libjsmn-dev libsqlite3-dev fonts-liberation2 \
-	desktop-file-utils appstream xvfb xauth xdotool clang libfuzzer-14-dev
+	desktop-file-utils appstream xvfb xauth xdotool clang libfuzzer-14-dev python3
 JOBS ?= 2
 BUILD_TYPE ?= RelWithDebInfo
 
@@ -92,7 +92,7 @@ default-dictionary: build
 	./build/tools/quillora-make-dictionary --output Default tools/default-words.txt
 
 format:
-	find app widgets builder text words dictionaries settings statistics update platform tests tools fuzz -name '*.cpp' -o -name '*.h' 2>/dev/null \
+	find app progress widgets builder text words dictionaries settings statistics update platform tests tools fuzz -name '*.cpp' -o -name '*.h' 2>/dev/null \
 		| xargs -r clang-format -i
 
 clean:

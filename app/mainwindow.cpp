@@ -3,6 +3,7 @@
 #include "dictionaries/dlgdictionaries.h"
 #include "platform/desktop.h"
 #include "platform/files.h"
+#include "progress/dlgprogress.h"
 #include "settings/dlgsettings.h"
 #include "settings/dlgtips.h"
 #include "settings/options.h"
@@ -152,6 +153,7 @@ void MainWindow::importHistory()
 {
     ui->acStart->setEnabled(false);
     ui->acPractise->setEnabled(false);
+    ui->acProgress->setEnabled(false);
     importThread =
         QThread::create([this, lists = dictionaries] { importStoredTests(history, lists, &importProgress); });
     connect(importThread, &QThread::finished, this, &MainWindow::importFinished);
@@ -182,6 +184,7 @@ void MainWindow::importFinished()
     ui->lblHelp->hide();
     ui->acStart->setEnabled(true);
     ui->acPractise->setEnabled(true);
+    ui->acProgress->setEnabled(otherActionsEnabled);
 }
 
 void MainWindow::setOtherActionsEnabled(bool enabled)
@@ -189,6 +192,8 @@ void MainWindow::setOtherActionsEnabled(bool enabled)
     otherActionsEnabled = enabled;
     for (QAction* action : {ui->acDictionaries, ui->acStatistics, ui->acSettings, ui->acHelp, ui->acAbout})
         action->setEnabled(enabled);
+    // The progress waits for the stored tests to be in the history.
+    ui->acProgress->setEnabled(enabled && importThread == nullptr);
     // A requested check keeps the Update button off until its answer is shown.
     ui->acUpdate->setEnabled(enabled && !updateRequested);
     if (enabled)
@@ -278,6 +283,10 @@ void MainWindow::startTest(TestRun::Kind kind)
     case TestRun::NothingDue:
         MessageBox::information(this,
                                 QStringLiteral("No word is due for practice: there are no mistakes to practise."));
+        break;
+    case TestRun::NoneChosen:
+        MessageBox::information(this, QStringLiteral("None of these words has a recording in the selected "
+                                                     "dictionaries."));
         break;
     case TestRun::Started:
         break;
@@ -497,4 +506,22 @@ void MainWindow::on_acAbout_triggered()
 void MainWindow::on_acStatistics_triggered()
 {
     showModal(new dlgStatistics(this));
+}
+
+void MainWindow::on_acProgress_triggered()
+{
+    auto* window = showModal(new dlgProgress(this, history, dictionaries));
+    connect(window, &dlgProgress::practiseWords, this, &MainWindow::on_practiseWords);
+    // Each dictionary it makes is taken in; the window reports only those.
+    connect(window, &dlgProgress::dictionaryChanged, this,
+            [this](std::vector<__dictionary>* lst) { dictionaries = *lst; });
+}
+
+void MainWindow::on_practiseWords(const std::vector<TestRun::ChosenWord>& words)
+{
+    if (run.isRunning())
+        return;
+    run.choose(words);
+    startTest(TestRun::ChosenWords);
+    showStartedTest();
 }

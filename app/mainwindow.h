@@ -43,6 +43,8 @@ private slots:
     void on_acPractise_triggered();
     void on_acDictionaries_triggered();
     void on_acStatistics_triggered();
+    void on_acProgress_triggered();
+    void on_practiseWords(const std::vector<TestRun::ChosenWord>& words);
     void on_acSettings_triggered();
     void on_acHelp_triggered();
     void on_acUpdate_triggered();

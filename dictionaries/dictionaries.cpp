@@ -4,6 +4,9 @@
 #include "platform/files.h"
 #include "text/records.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -106,4 +109,25 @@ QString dictionaryName(const char16_t* path)
         folder.chop(1);
     const int last = folder.lastIndexOf(QChar(platform::SEPARATOR));
     return last < 0 || folder.size() == 1 ? folder : folder.mid(last + 1);
+}
+
+std::size_t addDictionaryFolder(std::vector<__dictionary>& list, const QString& folder, bool* added)
+{
+    // A folder already listed is found however its path is written.
+    const auto whole = [](const QString& path) { return QDir::cleanPath(QFileInfo(path).absoluteFilePath()); };
+    const QString wanted = whole(folder);
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        if (whole(QString::fromUtf16(list[i].path)) == wanted) {
+            *added = false;
+            return i;
+        }
+    }
+    __dictionary record;
+    std::memset(&record, 0, sizeof record);
+    wcslcpy(record.path, reinterpret_cast<const char16_t*>(folder.utf16()), PATH_UNITS);
+    // A folder the user has just picked or made is meant to be used: it starts ticked.
+    record.selected = 1;
+    list.push_back(record);
+    *added = true;
+    return list.size() - 1;
 }

@@ -26,5 +26,9 @@ void defaultDictionaryPath(char16_t* buffer, int capacity);
 void readDictionaries(std::vector<__dictionary>& list);
 // Replaces data.dat with the given list; failures are silent and leave the old file.
 void writeDictionaries(const std::vector<__dictionary>& list);
+// Lists a folder, ticked, unless it is listed already; gives its place in the list either way, and says whether
+// it was added. Only the list changes; storing it is the caller's.
+std::size_t addDictionaryFolder(std::vector<__dictionary>& list, const QString& folder, bool* added);
+
 // The name a dictionary goes by: the last part of its folder's path, trailing separators aside.
 QString dictionaryName(const char16_t* path);

@@ -85,22 +85,15 @@ void dlgDictionaries::on_btnNew_clicked()
 
 void dlgDictionaries::addFolder(const QString& folder)
 {
-    // A folder already listed is shown, not added again.
-    const auto whole = [](const QString& path) { return QDir::cleanPath(QFileInfo(path).absoluteFilePath()); };
-    for (std::size_t i = 0; i < dictionaries.size(); ++i) {
-        if (whole(QString::fromUtf16(dictionaries[i].path)) == whole(folder)) {
-            ui->lstwDictionary->setCurrentRow(static_cast<int>(i));
-            return;
-        }
+    bool added = false;
+    const std::size_t row = addDictionaryFolder(dictionaries, folder, &added);
+    if (!added) {
+        // A folder already listed is shown, not added again.
+        ui->lstwDictionary->setCurrentRow(static_cast<int>(row));
+        return;
     }
-    __dictionary record;
-    std::memset(&record, 0, sizeof record);
-    wcslcpy(record.path, reinterpret_cast<const char16_t*>(folder.utf16()), PATH_UNITS);
-    // A folder the user has just picked is meant to be used: it starts ticked, and is stored so.
-    record.selected = 1;
-    dictionaries.push_back(record);
     writeDictionaries(dictionaries);
-    appendEntry(record, true);
+    appendEntry(dictionaries.back(), true);
 }
 
 void dlgDictionaries::on_btnDelete_clicked()

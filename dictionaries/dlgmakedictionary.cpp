@@ -1,6 +1,7 @@
 #include "dlgmakedictionary.h"
 
 #include "builder/speechengine.h"
+#include "newdictionary.h"
 #include "ui_dlgmakedictionary.h"
 #include "widgets/filedialog.h"
 #include "widgets/messagebox.h"
@@ -36,8 +37,7 @@ dlgMakeDictionary::dlgMakeDictionary(QWidget* parent)
     initResources();
     ui->setupUi(this);
     setFixedSize(440, 415);
-    ui->leFolder->setText(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) +
-                          QStringLiteral("/Quillora"));
+    ui->leFolder->setText(newdictionary::defaultPlace());
     QString missing;
     const std::vector<Voice> found = voices(&missing);
     for (const Voice& voice : found)
@@ -67,14 +67,14 @@ Options dlgMakeDictionary::options() const
 
 QString dlgMakeDictionary::dictionaryFolder() const
 {
-    return QDir(ui->leFolder->text().trimmed()).filePath(ui->leName->text().trimmed());
+    return newdictionary::folderOf(ui->leFolder->text(), ui->leName->text());
 }
 
 void dlgMakeDictionary::on_tbFolder_clicked()
 {
-    const QString folder = FileDialog::folder(this, QStringLiteral("Put the dictionary in"), ui->leFolder->text());
+    const QString folder = newdictionary::choosePlace(this, ui->leFolder->text());
     if (!folder.isEmpty())
-        ui->leFolder->setText(QDir::toNativeSeparators(folder));
+        ui->leFolder->setText(folder);
 }
 
 void dlgMakeDictionary::on_btnLoad_clicked()
@@ -119,10 +119,9 @@ void dlgMakeDictionary::on_btnTry_clicked()
 
 void dlgMakeDictionary::on_btnMake_clicked()
 {
-    const QString name = ui->leName->text().trimmed();
-    if (!fileNameProblem(name, 0).isEmpty()) {
-        MessageBox::information(this, QStringLiteral("Give the dictionary a name; it becomes a folder's name, so it "
-                                                     "cannot hold \"/\" or be \".\" or \"..\"."));
+    const QString problem = newdictionary::nameProblem(ui->leName->text());
+    if (!problem.isEmpty()) {
+        MessageBox::information(this, problem);
         return;
     }
     lines = readWordList(ui->pteWords->toPlainText().toUtf8());

@@ -2,6 +2,7 @@
 #include "words/judging.h"
 #include "dictionaries/dlgdictionaries.h"
 #include "dictionaries/dlgmakedictionary.h"
+#include "progress/dlgprogress.h"
 #include "settings/dlgsettings.h"
 #include "settings/dlgtips.h"
 #include "statistics/dlgstatistics.h"
@@ -9,6 +10,7 @@
 #include "update/dlgupdate.h"
 #include "update/updatecheck.h"
 #include "widgets/appearance.h"
+#include "words/history.h"
 
 #include "testenvironment.h"
 
@@ -104,6 +106,26 @@ QStringList cutTexts(const QWidget* window)
     return cut;
 }
 
+// The Progress window at its fullest: every slip shown with three long examples.
+QWidget* filledProgress()
+{
+    static History history;
+    history.close();
+    QFile::remove(QDir::currentPath() + QStringLiteral("/history.sqlite"));
+    if (history.open(QDir::currentPath() + QStringLiteral("/history.sqlite")) != History::Created)
+        return nullptr;
+    const std::int64_t now = QDateTime::currentSecsSinceEpoch();
+    const char* const answers[][2] = {
+        {"accommodation", "acommodation"}, {"embarrassment", "embarasment"},     {"disappointment", "dissappointment"},
+        {"unbelievable", "unbeleivable"},  {"questionnaire", "questionaire"},   {"conscientious", "conscientuos"},
+        {"independence", "independance"},  {"extraordinarily", "extrordinarly"}, {"pronunciation", "pronounciation"}};
+    for (const auto& [word, typed] : answers)
+        history.record({QDir::currentPath(), QString::fromUtf8(word), now - 60, QString::fromUtf8(typed), false, 1, 1},
+                       {1, 1, now});
+    auto* window = new dlgProgress(nullptr, history, {dictionary(QDir::currentPath(), 1)});
+    return QTest::qWaitFor([window] { return window->isFilled(); }) ? window : nullptr;
+}
+
 // "sist[e]r": the word with its red letters in brackets, as the HTML of a wrong answer.
 QString marked(const QString& notation)
 {
@@ -190,6 +212,7 @@ void TestLook::everyText_fitsItsWidget_data()
     QTest::addRow("Settings") << MakeWindow([] { return new dlgSettings(nullptr); });
     QTest::addRow("Tips") << MakeWindow([] { return new dlgTips(nullptr); });
     QTest::addRow("Statistics") << MakeWindow([] { return new dlgStatistics(nullptr); });
+    QTest::addRow("Progress") << MakeWindow(filledProgress);
     QTest::addRow("About") << MakeWindow([] { return new dlgAbout(nullptr); });
     for (const unsigned short mode : {UPDATE_AVAILABLE, UPDATE_NONE, UPDATE_UNAVAILABLE})
         QTest::addRow("Update, answer %d", mode) << MakeWindow([mode] { return new dlgUpdate(nullptr, mode); });

@@ -152,6 +152,7 @@ void TestTestRun::refusedStart_data()
     QTest::addRow("folder gone") << "+missing" << int(TestRun::AllWords) << int(TestRun::NoRecordings);
     QTest::addRow("nothing due") << "+full" << int(TestRun::DueWords) << int(TestRun::NothingDue);
     QTest::addRow("practise, none selected") << "-full" << int(TestRun::DueWords) << int(TestRun::NothingSelected);
+    QTest::addRow("none chosen") << "+full" << int(TestRun::ChosenWords) << int(TestRun::NoneChosen);
 }
 
 // A refused start asks nothing, judges nothing and stores nothing.

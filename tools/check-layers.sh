@@ -9,11 +9,12 @@ cd "$(dirname "$0")/.."
 # Lower number = higher layer. tools/, bench/ and tests/ stand outside and may include anything.
 declare -A layer=(
     [app]=0
-    [update]=1 [words]=1
-    [statistics]=2 [settings]=2 [dictionaries]=2
-    [widgets]=3 [builder]=3
-    [platform]=4
-    [text]=5
+    [progress]=1
+    [update]=2 [words]=2
+    [statistics]=3 [settings]=3 [dictionaries]=3
+    [widgets]=4 [builder]=4
+    [platform]=5
+    [text]=6
 )
 
 status=0
@@ -34,7 +35,7 @@ for folder in "${!layer[@]}"; do
 done
 
 if [ "$status" = 0 ]; then
-    for folder in app update words statistics settings dictionaries widgets builder platform text; do
+    for folder in app progress update words statistics settings dictionaries widgets builder platform text; do
         used=$(grep -h -o '^#include "[^/"]*/' "$folder"/*.cpp "$folder"/*.h 2>/dev/null |
             sed -E 's/#include "//; s#/##' | grep -v -x "$folder" | sort -u | tr '\n' ' ' || true)
         echo "layer ${layer[$folder]} $folder/ includes from: ${used:-nothing}"

@@ -45,6 +45,10 @@ const char* const STATEMENTS[] = {
     "SELECT asked, step, due FROM words WHERE folder = ?1 AND word = ?2",
     "SELECT w.folder, w.word, a.at, a.typed, a.correct, a.plays, a.milliseconds"
     " FROM answers a JOIN words w ON w.id = a.word ORDER BY a.id DESC LIMIT ?1",
+    "SELECT w.folder, w.word, a.at, a.typed, a.correct, a.plays, a.milliseconds"
+    " FROM answers a JOIN words w ON w.id = a.word WHERE a.at >= ?1 ORDER BY a.id",
+    "SELECT w.folder, w.word, a.at, a.typed, a.correct, a.plays, a.milliseconds"
+    " FROM answers a JOIN words w ON w.id = a.word WHERE a.at >= ?1 ORDER BY a.id DESC",
     "SELECT 1 FROM meta WHERE key = 'stored_tests_imported' AND value = '1'",
     "INSERT OR REPLACE INTO meta(key, value) VALUES('stored_tests_imported', '1')",
     "BEGIN IMMEDIATE",
@@ -97,10 +101,11 @@ public:
     {
         return static_cast<std::uint32_t>(std::clamp<std::int64_t>(integer(column), 0, UINT32_MAX));
     }
+    // The history keeps its text as UTF-16, so this is a copy, not a conversion.
     QString text(int column) const
     {
-        const auto* bytes = reinterpret_cast<const char*>(sqlite3_column_text(m_statement, column));
-        return QString::fromUtf8(bytes, sqlite3_column_bytes(m_statement, column));
+        const auto* units = static_cast<const QChar*>(sqlite3_column_text16(m_statement, column));
+        return units != nullptr ? QString(units, sqlite3_column_bytes16(m_statement, column) / 2) : QString();
     }
     // Valid until the next step.
     const void* text16(int column) const { return sqlite3_column_text16(m_statement, column); }
@@ -230,8 +235,10 @@ History::OpenResult History::open(const QString& path)
     const bool existed = platform::pathExists(units(file));
     bool created = false;
     Attempt attempt = attach(file, &created);
-    if (attempt == Attempt::Usable)
+    if (attempt == Attempt::Usable) {
+        m_path = file;
         return existed && !created ? Opened : Created;
+    }
     if (!existed) {
         // What the failed try made is no history of anyone's.
         removeWithCompanions(file);
@@ -243,10 +250,44 @@ History::OpenResult History::open(const QString& path)
     if (m_setAsideTo.isEmpty())
         return Unavailable;
     attempt = attach(file, &created);
-    if (attempt == Attempt::Usable)
+    if (attempt == Attempt::Usable) {
+        m_path = file;
         return SetAside;
+    }
     removeWithCompanions(file);
     return Unavailable;
+}
+
+History::OpenResult History::openForReading(const QString& path)
+{
+    close();
+    m_setAsideTo.clear();
+    if (path.isEmpty() || !platform::pathExists(units(path)))
+        return Unavailable;
+    const int opened = sqlite3_open_v2(QFile::encodeName(path).constData(), &m_db,
+                                       SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr);
+    std::int64_t version = 0;
+    int code = opened;
+    if (code == SQLITE_OK) {
+        sqlite3_extended_result_codes(m_db, 1);
+        sqlite3_busy_timeout(m_db, 2000);
+        sqlite3_db_config(m_db, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
+        sqlite3_db_config(m_db, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
+        code = examine(m_db, &version);
+    }
+    // Only a history of this program's own layout is read; an older one is brought up by the program first.
+    if (code == SQLITE_OK && version != LATEST_VERSION)
+        code = SQLITE_NOTADB;
+    if (code == SQLITE_OK)
+        code = prepareStatements();
+    if (code == SQLITE_OK)
+        code = execute(m_db, "PRAGMA mmap_size = 268435456");
+    if (code != SQLITE_OK) {
+        detach();
+        return Unavailable;
+    }
+    m_path = path;
+    return Opened;
 }
 
 History::Attempt History::attach(const QString& path, bool* created)
@@ -480,6 +521,39 @@ bool History::setStoredTestsImported()
     return m_db != nullptr && run(SaveImported);
 }
 
+namespace {
+
+void readAnswer(const Use& select, AnswerRecord* answer)
+{
+    // Answers come a folder at a time: the folder before is kept rather than made again.
+    const auto* folder = static_cast<const QChar*>(select.text16(0));
+    const int folderUnits = select.bytes16(0) / 2;
+    if (folder == nullptr || QStringView(answer->folder) != QStringView(folder, folderUnits))
+        answer->folder = select.text(0);
+    answer->word = select.text(1);
+    answer->at = select.integer(2);
+    answer->typed = select.text(3);
+    answer->correct = select.integer(4) != 0;
+    answer->plays = select.count(5);
+    answer->milliseconds = select.count(6);
+}
+
+} // namespace
+
+void History::visitAnswers(Order order, std::int64_t since, const std::function<bool(const AnswerRecord&)>& visit) const
+{
+    if (m_db == nullptr)
+        return;
+    Use select(m_statements[order == OldestFirst ? SelectOldestFirst : SelectNewestFirst]);
+    select.bind(1, since);
+    AnswerRecord answer;
+    while (select.step() == SQLITE_ROW) {
+        readAnswer(select, &answer);
+        if (!visit(answer))
+            break;
+    }
+}
+
 std::vector<AnswerRecord> History::lastAnswers(int limit) const
 {
     std::vector<AnswerRecord> answers;
@@ -490,13 +564,7 @@ std::vector<AnswerRecord> History::lastAnswers(int limit) const
     select.bind(1, static_cast<std::int64_t>(limit));
     while (select.step() == SQLITE_ROW) {
         AnswerRecord answer;
-        answer.folder = select.text(0);
-        answer.word = select.text(1);
-        answer.at = select.integer(2);
-        answer.typed = select.text(3);
-        answer.correct = select.integer(4) != 0;
-        answer.plays = select.count(5);
-        answer.milliseconds = select.count(6);
+        readAnswer(select, &answer);
         answers.push_back(answer);
     }
     return answers;

@@ -50,6 +50,11 @@ public:
 
     // Opens the history at path, or at the data folder's when path is empty.
     OpenResult open(const QString& path = QString());
+    // Opens an existing history only to read it, beside the program's own connection: what a window reading on
+    // a thread of its own uses. Opened or Unavailable; nothing is ever set aside or written.
+    OpenResult openForReading(const QString& path);
+    // The file open now; empty when none is.
+    QString path() const { return m_db != nullptr ? m_path : QString(); }
     void close();
     bool isOpen() const { return m_db != nullptr; }
     // Where a file that could not be used was moved, after SetAside.
@@ -76,6 +81,14 @@ public:
 
     // The newest answers first, at most limit of them: what progress views read.
     std::vector<AnswerRecord> lastAnswers(int limit) const;
+    // Every answer given at or after since, in the order they were given or newest first, until visit returns
+    // false. The record is valid only during the call.
+    enum Order
+    {
+        OldestFirst,
+        NewestFirst,
+    };
+    void visitAnswers(Order order, std::int64_t since, const std::function<bool(const AnswerRecord&)>& visit) const;
 
 private:
     // What a try at opening a file came to: Unusable is the file's own fault and sets it aside; Failed is the
@@ -95,6 +108,8 @@ private:
         SelectFolder,
         SelectWord,
         SelectLast,
+        SelectOldestFirst,
+        SelectNewestFirst,
         SelectImported,
         SaveImported,
         Begin,
@@ -115,4 +130,5 @@ private:
     sqlite3_stmt* m_statements[STATEMENT_COUNT] = {};
     bool m_inTransaction = false;
     QString m_setAsideTo;
+    QString m_path;
 };

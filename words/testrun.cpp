@@ -44,7 +44,7 @@ TestRun::StartResult TestRun::start(const std::vector<__dictionary>& dictionarie
         return NoDictionary;
     const bool anySelected =
         std::any_of(dictionaries.begin(), dictionaries.end(), [](const __dictionary& d) { return d.selected != 0; });
-    const bool dueOnly = kind == DueWords;
+    const bool dueOnly = kind != AllWords;
     const bool useHistory = (remember || dueOnly) && anySelected && m_history != nullptr && m_history->isOpen();
     // The history of the selected folders is read while the folders are listed, which takes as long.
     std::future<FolderHistories> early;
@@ -63,13 +63,15 @@ TestRun::StartResult TestRun::start(const std::vector<__dictionary>& dictionarie
     m_unloaded.clear();
     m_due.clear();
     if (useHistory)
-        loadHistory(remember, early.get());
+        loadHistory(remember, kind, early.get());
     else
         m_folders.clear();
     if (dueOnly) {
         if (m_due.empty())
-            return NothingDue;
-        m_length = std::min<std::uint32_t>(m_length, static_cast<std::uint32_t>(m_due.size()));
+            return kind == ChosenWords ? NoneChosen : NothingDue;
+        // Chosen words are asked all, whatever the usual length.
+        m_length = kind == ChosenWords ? std::min<std::uint32_t>(m_due.size(), MAX_TEST_LENGTH)
+                                       : std::min<std::uint32_t>(m_length, static_cast<std::uint32_t>(m_due.size()));
     }
     m_dueToAsk = std::min<std::uint32_t>(dueShare(m_length, dueOnly), static_cast<std::uint32_t>(m_due.size()));
     m_index.rebuild(m_pool);
@@ -117,7 +119,7 @@ TestRun::FolderHistories TestRun::readHistories(const History* history, std::vec
     return read;
 }
 
-void TestRun::loadHistory(bool remember, const FolderHistories& early)
+void TestRun::loadHistory(bool remember, Kind kind, const FolderHistories& early)
 {
     const std::int64_t now = m_startedAt / 1000;
     m_folders.clear();
@@ -168,13 +170,35 @@ void TestRun::loadHistory(bool remember, const FolderHistories& early)
         // A word with two recordings is asked once among the due words.
         if (m_dueAtStart[slot] == 0 && isDue(m_histories[slot], now)) {
             m_dueAtStart[slot] = 1;
-            m_due.push_back(static_cast<std::uint32_t>(i));
+            if (kind != ChosenWords)
+                m_due.push_back(static_cast<std::uint32_t>(i));
         }
+    }
+    if (kind == ChosenWords) {
+        askChosenFirst();
+        return;
     }
     // The longest overdue first; among equals, the order of the pool.
     std::stable_sort(m_due.begin(), m_due.end(), [this](std::uint32_t a, std::uint32_t b) {
         return m_histories[m_historyOf[a]].due < m_histories[m_historyOf[b]].due;
     });
+}
+
+void TestRun::askChosenFirst()
+{
+    // The first recording of each chosen word, by folder and word.
+    QHash<QString, std::uint32_t> firstOf;
+    for (std::size_t i = m_pool.size(); i-- > 0;)
+        firstOf[m_folders[m_folderOf[i]] + QChar(u'/') + wordViewOfPath(m_pool[i].path).toString()] =
+            static_cast<std::uint32_t>(i);
+    std::vector<unsigned char> taken(m_histories.size(), 0);
+    for (const ChosenWord& chosen : m_chosen) {
+        const auto found = firstOf.constFind(chosen.folder + QChar(u'/') + chosen.word);
+        if (found == firstOf.constEnd() || taken[m_historyOf[*found]] != 0)
+            continue;
+        taken[m_historyOf[*found]] = 1;
+        m_due.push_back(*found);
+    }
 }
 
 void TestRun::stop()

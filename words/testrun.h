@@ -25,8 +25,15 @@ class TestRun
 public:
     enum Kind
     {
-        AllWords, // due words first, up to half of the test, then the least asked
-        DueWords, // only the words that are due, as many as the test takes
+        AllWords,    // due words first, up to half of the test, then the least asked
+        DueWords,    // only the words that are due, as many as the test takes
+        ChosenWords, // only the words given to choose(), each once, in that order
+    };
+    // A word as the history knows it: its dictionary folder and the word.
+    struct ChosenWord
+    {
+        QString folder;
+        QString word;
     };
     enum StartResult
     {
@@ -35,6 +42,7 @@ public:
         NothingSelected, // no dictionary is selected
         NoRecordings,    // the selected dictionaries hold no recordings
         NothingDue,      // no word of the selected dictionaries is due
+        NoneChosen,      // no chosen word has a recording in the selected dictionaries
     };
     struct Judgement
     {
@@ -49,6 +57,8 @@ public:
     // With remember off, the counters start at 0 as if no test had come before; the history is still written.
     StartResult start(const std::vector<__dictionary>& dictionaries, std::uint32_t testLength, bool remember,
                       Kind kind = AllWords);
+    // The words the next start of ChosenWords asks.
+    void choose(std::vector<ChosenWord> words) { m_chosen = std::move(words); }
     // Ends the test where it is; nothing more is stored.
     void stop();
     // Asks the next word; false when the test is not running or every word of it has been asked.
@@ -85,9 +95,12 @@ private:
     // The selected dictionaries' words in the history; runs beside the listing of the folders.
     static FolderHistories readHistories(const History* history, std::vector<__dictionary> dictionaries);
     // Matches the pool's words with their history; remember starts their counters from it.
-    void loadHistory(bool remember, const FolderHistories& early);
+    void loadHistory(bool remember, Kind kind, const FolderHistories& early);
+    // Puts the chosen words that the pool holds first, in their order.
+    void askChosenFirst();
 
     History* m_history;
+    std::vector<ChosenWord> m_chosen;
     std::vector<__word> m_pool;
     WordPoolIndex m_index;
     // Per word of the pool: its dictionary folder, and its place in the histories below. Two recordings of one
