@@ -17,6 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string path = folder + "/history.sqlite";
     putFile(path, data, size);
     // A dictionary the answers of the seeds name, with one recording.
+    QDir().mkpath(QString::fromStdString(folder + "/words"));
     putFile(folder + "/words/cat.wav", data, 0);
     std::vector<__dictionary> dictionaries(1);
     std::memset(dictionaries.data(), 0, sizeof(__dictionary));
