@@ -36,10 +36,10 @@ private slots:
 private:
     std::unique_ptr<MainWindow> window;
 
-    // Each answer in turn, a minute apart and ending a minute ago, with the history each leaves its word.
-    void record(History& history, const QString& folder, const QStringList& answers)
+    // Each answer in turn, a minute apart, the last a minute before `ago`; with the history each leaves its word.
+    void record(History& history, const QString& folder, const QStringList& answers, std::int64_t ago = 0)
     {
-        const std::int64_t now = QDateTime::currentSecsSinceEpoch();
+        const std::int64_t now = QDateTime::currentSecsSinceEpoch() - ago;
         std::int64_t at = now - 60 * answers.size();
         for (const QString& answer : answers) {
             const QString word = answer.section('=', 0, 0), typed = answer.section('=', -1);
@@ -85,6 +85,8 @@ void TestProgress::history_shownPractisedAndMadeADictionary()
                 "address=address", "apple=apple", "address=adress", "receive=recieve", "letter=letter", "bread=bred",
                 "address=address", "apple=apple"});
         record(history, folderOfPath(pool.back().path), {"cloud=clowd"});
+        // Older than the slips shown, and of no dictionary listed.
+        record(history, env->root(), {"sun=snu"}, 31 * 24 * 3600);
     }
     env->writeData(QStringLiteral("settings.conf"), "tip=0\ntest_number=10");
     window = std::make_unique<MainWindow>();
@@ -114,7 +116,8 @@ void TestProgress::history_shownPractisedAndMadeADictionary()
              (QStringList{"Leter \u00d72, lettr", "recieve \u00d72", "adress \u00d72", "clowd", "bred"}));
     QCOMPARE(column(words, 6).at(1), QStringLiteral("now"));
     QCOMPARE(column(words, 6).at(0), QDateTime::currentDateTime().addDays(1).toString("dd/MM/yyyy"));
-    QVERIFY(child<QLabel>(progress, "lblSlips")->text().contains(slipKindName(SlipKind::DoubleLetter)));
+    const QString slips = child<QLabel>(progress, "lblSlips")->text();
+    QVERIFY(slips.contains(slipKindName(SlipKind::DoubleLetter)) && !slips.contains("snu"));
 
     // Made of the ticked words: their recordings, copied, listed and ticked.
     words->topLevelItem(2)->setCheckState(0, Qt::Unchecked);
