@@ -23,6 +23,7 @@
 #include <QKeyEvent>
 #include <QMediaContent>
 #include <QResizeEvent>
+#include <QShortcut>
 #include <QThread>
 #include <QTimer>
 #include <QUrl>
@@ -60,6 +61,15 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(new Ui_MainWin
     player = new QMediaPlayer(this, QMediaPlayer::StreamPlayback);
     connect(player, &QMediaPlayer::stateChanged, this, &MainWindow::on_stateChanged);
     connect(player, QOverload<QMediaPlayer::Error>::of(&QMediaPlayer::error), this, &MainWindow::on_playerError);
+
+    // The keys of a word being asked, which work while typing and never move the cursor.
+    ui->btnAgain->setToolTip(QStringLiteral("Play the word again (Ctrl+Space)"));
+    ui->leInput->setToolTip(QStringLiteral("Type the word and press Enter. Ctrl+Space plays it again; Ctrl+H "
+                                           "gives the next letter, and the answer then counts as wrong"));
+    auto* replayKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Space), this);
+    connect(replayKey, &QShortcut::activated, this, &MainWindow::replayWord);
+    auto* hintKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_H), this);
+    connect(hintKey, &QShortcut::activated, this, &MainWindow::giveHint);
 
     readDictionaries(dictionaries);
     openHistory();
@@ -259,6 +269,7 @@ void MainWindow::on_acPractise_triggered()
 
 void MainWindow::startTest(TestRun::Kind kind)
 {
+    run.setJudgingRules({accentsCount(), capitalsCount()});
     const TestRun::StartResult started = run.start(dictionaries, testLength, rememberWords(), kind);
     if (started == TestRun::Started) {
         ui->acStart->setIcon(QIcon(QStringLiteral(":/new/prefix1/stop.png")));
@@ -399,6 +410,25 @@ void MainWindow::on_stateChanged(QMediaPlayer::State state)
         if (!playFailed)
             ui->lblHelp->setText(QStringLiteral("Type text and press enter"));
     }
+}
+
+void MainWindow::replayWord()
+{
+    if (!wordAsked() || answerJudged || !ui->leInput->isEnabled())
+        return;
+    replaying = player->state() != QMediaPlayer::StoppedState;
+    run.playedAgain();
+    ui->btnAgain->setEnabled(false);
+    playCurrentWord();
+}
+
+void MainWindow::giveHint()
+{
+    if (!wordAsked() || answerJudged || !ui->leInput->isEnabled())
+        return;
+    ui->leInput->setText(run.hint(ui->leInput->text()));
+    ui->leInput->setFocus(Qt::OtherFocusReason);
+    ui->lblHelp->setText(QStringLiteral("With a hint the answer counts as wrong. Type the rest and press enter"));
 }
 
 void MainWindow::on_btnAgain_clicked()

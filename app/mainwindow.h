@@ -107,4 +107,7 @@ private:
     bool wordAsked() const;
     void setOtherActionsEnabled(bool enabled);
     void playCurrentWord();
+    // Ctrl+Space and Ctrl+H while a word is asked.
+    void replayWord();
+    void giveHint();
 };

@@ -206,7 +206,7 @@ QByteArray answersCsv(const History& history)
     QByteArray csv("\xEF\xBB\xBF");
     csv += csvRecord({QStringLiteral("Date and time"), QStringLiteral("Dictionary"), QStringLiteral("Word"),
                       QStringLiteral("Typed"), QStringLiteral("Result"), QStringLiteral("Plays"),
-                      QStringLiteral("Seconds")})
+                      QStringLiteral("Hints"), QStringLiteral("Seconds")})
                .toUtf8();
     QHash<QString, QString> names;
     history.visitAnswers(History::OldestFirst, 0, [&](const AnswerRecord& answer) {
@@ -220,10 +220,11 @@ QByteArray answersCsv(const History& history)
         const QString plays = answer.plays > 0 ? QString::number(answer.plays) : QString();
         const QString seconds =
             answer.milliseconds > 0 ? QString::number(answer.milliseconds / 1000.0, 'f', 1) : QString();
-        csv += csvRecord({QDateTime::fromSecsSinceEpoch(answer.at).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
-                          *name, answer.word, answer.typed,
-                          answer.correct ? QStringLiteral("right") : QStringLiteral("wrong"), plays, seconds})
-                   .toUtf8();
+        csv +=
+            csvRecord({QDateTime::fromSecsSinceEpoch(answer.at).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")), *name,
+                       answer.word, answer.typed, answer.correct ? QStringLiteral("right") : QStringLiteral("wrong"),
+                       plays, QString::number(answer.hints), seconds})
+                .toUtf8();
         return true;
     });
     return csv;

@@ -11,6 +11,8 @@ constexpr char TIPS[] = "tip";
 constexpr char UPDATE_CHECK[] = "update";
 constexpr char LAST_CHECK_DAY[] = "date";
 constexpr char REMEMBER[] = "remember";
+constexpr char ACCENTS[] = "accents";
+constexpr char CAPITALS[] = "capitals";
 
 } // namespace
 
@@ -84,4 +86,34 @@ bool rememberWords()
 bool setRememberWords(bool on)
 {
     return setSettingInt(REMEMBER, on ? 1 : 0, SCOPE_USER) == SETTING_WRITTEN;
+}
+
+int accentsSwitch()
+{
+    return getSettingInt(ACCENTS, 1, SCOPE_USER);
+}
+
+bool accentsCount()
+{
+    return accentsSwitch() == 1;
+}
+
+bool setAccentsCount(bool on)
+{
+    return setSettingInt(ACCENTS, on ? 1 : 0, SCOPE_USER) == SETTING_WRITTEN;
+}
+
+int capitalsSwitch()
+{
+    return getSettingInt(CAPITALS, 0, SCOPE_USER);
+}
+
+bool capitalsCount()
+{
+    return capitalsSwitch() == 1;
+}
+
+bool setCapitalsCount(bool on)
+{
+    return setSettingInt(CAPITALS, on ? 1 : 0, SCOPE_USER) == SETTING_WRITTEN;
 }

@@ -36,3 +36,11 @@ bool setLastUpdateCheckDay(int day);
 int rememberSwitch();
 bool rememberWords();
 bool setRememberWords(bool on);
+
+// Judging, per user: an answer is wrong for a wrong accent (default on), or for a wrong capital (default off).
+int accentsSwitch();
+bool accentsCount();
+bool setAccentsCount(bool on);
+int capitalsSwitch();
+bool capitalsCount();
+bool setCapitalsCount(bool on);

@@ -93,7 +93,7 @@ void TestCsv::historyExport_everyAnswerReadBack()
     const QString words = QStringLiteral("/home/l/Words, hard");
     const AnswerRecord answers[] = {
         {words, QStringLiteral("salt, pepper"), at, QStringLiteral("salt pepper"), false, 2, 4250},
-        {words, QStringLiteral("say \"hi\""), at + 1, QStringLiteral("say \"hi\""), true, 1, 900},
+        {words, QStringLiteral("say \"hi\""), at + 1, QStringLiteral("say \"hi\""), true, 1, 900, 1},
         {words, QStringLiteral("two\r\nlines"), at + 2, QStringLiteral("two\nlines"), false, 3, 12000},
         {words, QStringLiteral("=cmd|' /C calc'!A0"), at + 3, QStringLiteral("@SUM(1)"), false, 1, 1000},
         {QString(), QStringLiteral("Größe"), at + 4, QStringLiteral("-Grösse"), false, 0, 0},
@@ -105,13 +105,13 @@ void TestCsv::historyExport_everyAnswerReadBack()
     const QString when = QStringLiteral("2026-03-02 09:05:0");
     QCOMPARE(readBack(csv),
              (Rows{
-                 {"Date and time", "Dictionary", "Word", "Typed", "Result", "Plays", "Seconds"},
-                 {when + '7', "Words, hard", "salt, pepper", "salt pepper", "wrong", "2", "4.3"},
-                 {when + '8', "Words, hard", "say \"hi\"", "say \"hi\"", "right", "1", "0.9"},
-                 {when + '9', "Words, hard", "two\r\nlines", "two\nlines", "wrong", "3", "12.0"},
-                 {"2026-03-02 09:05:10", "Words, hard", "'=cmd|' /C calc'!A0", "'@SUM(1)", "wrong", "1", "1.0"},
+                 {"Date and time", "Dictionary", "Word", "Typed", "Result", "Plays", "Hints", "Seconds"},
+                 {when + '7', "Words, hard", "salt, pepper", "salt pepper", "wrong", "2", "0", "4.3"},
+                 {when + '8', "Words, hard", "say \"hi\"", "say \"hi\"", "right", "1", "1", "0.9"},
+                 {when + '9', "Words, hard", "two\r\nlines", "two\nlines", "wrong", "3", "0", "12.0"},
+                 {"2026-03-02 09:05:10", "Words, hard", "'=cmd|' /C calc'!A0", "'@SUM(1)", "wrong", "1", "0", "1.0"},
                  // From a stored test of before: no dictionary, plays or time known.
-                 {"2026-03-02 09:05:11", "", "Größe", "'-Grösse", "wrong", "", ""},
+                 {"2026-03-02 09:05:11", "", "Größe", "'-Grösse", "wrong", "", "0", ""},
              }));
 }
 

@@ -62,10 +62,12 @@ void TestDialogs::settings_loadAndStore_data()
     QTest::addColumn<bool>("ok"); // false: closed without OK
     QTest::addColumn<QByteArray>("userAfter");
     QTest::addColumn<QByteArray>("machineAfter");
-    const QByteArray none, off("test_number=25\ntip=0\nremember=0\n");
-    QTest::addRow("no files: OK writes all four keys")
-        << none << none << true << QByteArray("test_number=10\ntip=1\nremember=1\n") << QByteArray("update=1\n");
-    QTest::addRow("switched off stays off")
+    // Accents count unless switched off; capitals only when switched on.
+    const QByteArray none, off("test_number=25\ntip=0\nremember=0\naccents=0\ncapitals=1\n");
+    QTest::addRow("no files: OK writes every key")
+        << none << none << true << QByteArray("test_number=10\ntip=1\nremember=1\naccents=1\ncapitals=0\n")
+        << QByteArray("update=1\n");
+    QTest::addRow("switched off stays off, capitals on stays on")
         << off << QByteArray("update=0\n") << true << off << QByteArray("update=0\n");
     QTest::addRow("closed without OK") << none << none << false << none << none;
 }

@@ -28,6 +28,12 @@ QString runSql(const QString& path, const char* statements)
     return last;
 }
 
+// The first layout of a history, before answers kept their hints.
+const char* const OURS_FIRST = "CREATE TABLE words(id INTEGER PRIMARY KEY, folder, word, asked, step, due,"
+                               " UNIQUE(folder, word)); CREATE TABLE answers(id INTEGER PRIMARY KEY, word, at, typed,"
+                               " correct, plays, milliseconds); CREATE TABLE meta(key PRIMARY KEY, value);"
+                               " PRAGMA user_version = 1;";
+
 QByteArray databaseBytes(const char* statements)
 {
     QTemporaryDir dir;
@@ -37,9 +43,9 @@ QByteArray databaseBytes(const char* statements)
 
 QString describe(const AnswerRecord& a)
 {
-    return QString("%1|%2|%3|%4|%5|%6|%7")
+    return QString("%1|%2|%3|%4|%5|%6|%7|%8")
         .arg(a.folder, a.word, QString::number(a.at), a.typed, a.correct ? "+" : "-", QString::number(a.plays),
-             QString::number(a.milliseconds));
+             QString::number(a.milliseconds), QString::number(a.hints));
 }
 
 QString describe(const WordHistory& w)
@@ -55,6 +61,7 @@ class TestHistory : public EnvironmentTest
 
 private slots:
     void recordThenReopen_roundTrip();
+    void firstLayout_broughtUpKeepingItsAnswers();
     void unusableFile_setAsideAndReplaced_data();
     void unusableFile_setAsideAndReplaced();
     void killedDuringAnswers_keepsEveryCommit();
@@ -69,7 +76,7 @@ void TestHistory::recordThenReopen_roundTrip()
     const QString folder = env->workFolder() + "/Wörter";
     QVERIFY(history.record({folder, "Straße", 1000, "strasse", false, 3, 4200}, {1, 1, 1000}));
     QVERIFY(history.record({folder, "cat", 1001, "cat", true, 1, 900}, {1, 0, 0}));
-    QVERIFY(history.record({folder, "Straße", 2000, "Straße", true, 2, 3000}, {2, 2, 90000}));
+    QVERIFY(history.record({folder, "Straße", 2000, "Straße", false, 2, 3000, 2}, {2, 2, 90000}));
     QVERIFY(history.record({"", "Straße", 2001, "", false, 0, 0}, {7, 1, 2001})); // another folder, another word
     history.close();
 
@@ -81,9 +88,26 @@ void TestHistory::recordThenReopen_roundTrip()
     QStringList last;
     for (const AnswerRecord& answer : history.lastAnswers(3))
         last << describe(answer);
-    QCOMPARE(last, (QStringList{"|Straße|2001||-|0|0", folder + "|Straße|2000|Straße|+|2|3000",
-                                folder + "|cat|1001|cat|+|1|900"}));
+    QCOMPARE(last, (QStringList{"|Straße|2001||-|0|0|0", folder + "|Straße|2000|Straße|-|2|3000|2",
+                                folder + "|cat|1001|cat|+|1|900|0"}));
     QCOMPARE(history.lastAnswers(100).size(), std::size_t(4));
+}
+
+void TestHistory::firstLayout_broughtUpKeepingItsAnswers()
+{
+    env->writeData("history.sqlite",
+                   databaseBytes(QByteArray(OURS_FIRST)
+                                     .append("INSERT INTO words VALUES(1, '/w', 'cat', 1, 1, 50);"
+                                             "INSERT INTO answers VALUES(1, 1, 40, 'kat', 0, 2, 900);")
+                                     .constData()));
+    History history;
+    QCOMPARE(history.open(), History::Opened);
+    QVERIFY(history.record({"/w", "cat", 60, "cat", false, 1, 700, 1}, {2, 1, 60}));
+    QStringList last;
+    for (const AnswerRecord& answer : history.lastAnswers(3))
+        last << describe(answer);
+    QCOMPARE(last, (QStringList{"/w|cat|60|cat|-|1|700|1", "/w|cat|40|kat|-|2|900|0"}));
+    QCOMPARE(describe(history.wordOf("/w", "cat")), QStringLiteral("2 1 60"));
 }
 
 void TestHistory::unusableFile_setAsideAndReplaced_data()
@@ -94,12 +118,9 @@ void TestHistory::unusableFile_setAsideAndReplaced_data()
     QRandomGenerator(7).fillRange(reinterpret_cast<quint32*>(noise.data()), noise.size() / 4);
     QTest::addRow("random bytes") << noise << "file";
     QTest::addRow("another program's database") << databaseBytes("CREATE TABLE notes(id, text)") << "file";
-    const char* const ours = "CREATE TABLE words(id INTEGER PRIMARY KEY, folder, word, asked, step, due,"
-                             " UNIQUE(folder, word)); CREATE TABLE answers(id INTEGER PRIMARY KEY, word, at, typed,"
-                             " correct, plays, milliseconds); CREATE TABLE meta(key PRIMARY KEY, value);"
-                             " PRAGMA user_version = 1;";
+    const char* const ours = OURS_FIRST;
     QTest::addRow("from a newer program")
-        << databaseBytes(QByteArray(ours).replace("user_version = 1", "user_version = 2").constData()) << "file";
+        << databaseBytes(QByteArray(ours).replace("user_version = 1", "user_version = 3").constData()) << "file";
     QTest::addRow("our tables, a column missing")
         << databaseBytes(QByteArray(ours).replace(" due,", "").constData()) << "file";
     QTest::addRow("our tables with a trigger")
@@ -232,8 +253,8 @@ void TestHistory::importStoredTests_oldestFirstIntoEveryFolder()
 
     const std::vector<AnswerRecord> answers = history.lastAnswers(100);
     QCOMPARE(answers.size(), std::size_t(12));
-    QCOMPARE(describe(answers[0]), a + "|sun|" + QString::number(secondsAt("20.03.2026 08:00:00")) + "|sun|+|0|0");
-    QCOMPARE(describe(answers[2]), a + "|cat|" + QString::number(missedAt) + "||-|0|0");
+    QCOMPARE(describe(answers[0]), a + "|sun|" + QString::number(secondsAt("20.03.2026 08:00:00")) + "|sun|+|0|0|0");
+    QCOMPARE(describe(answers[2]), a + "|cat|" + QString::number(missedAt) + "||-|0|0|0");
     for (std::size_t i = 1; i < answers.size(); ++i)
         QVERIFY(answers[i - 1].at >= answers[i].at);
 }

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMediaPlayer>
 #include <QPushButton>
+#include <QSignalSpy>
 
 // Takes whole tests in the main window with real recordings, through the keys a user presses.
 class TestMainWindow : public EnvironmentTest
@@ -26,6 +27,7 @@ private slots:
         EnvironmentTest::cleanup();
     }
     void wholeTest_everyFormat_judgedCountedAndStored();
+    void keys_replayWhileTypingAndHint();
     void stopOrRefusedStart_data();
     void stopOrRefusedStart();
     void soak_everyAnswerStoredMemoryFlat();
@@ -137,6 +139,36 @@ void TestMainWindow::wholeTest_everyFormat_judgedCountedAndStored()
     QCOMPARE(text("lblResult"), QStringLiteral("<p align='center'>Finish<br /> Score: 3 / 1</p>"));
     QVERIFY(child<QAction>("acStatistics")->isEnabled() && !child<QLabel>("lblHelp")->isVisible());
     QVERIFY(input()->text().isEmpty());
+}
+
+// Ctrl+Space plays the word again and leaves the answer as it is; Ctrl+H gives the next right letter, and an
+// answer helped so is kept as wrong.
+void TestMainWindow::keys_replayWhileTypingAndHint()
+{
+    makeDefaultDictionary({"bottle.wav=cat.wav"});
+    openWindow(1);
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QTest::keyClick(window.get(), Qt::Key_F5);
+    QTRY_VERIFY_WITH_TIMEOUT(answering(), 15000);
+    type(QStringLiteral("bot"));
+    input()->setCursorPosition(1);
+    QSignalSpy states(player(), &QMediaPlayer::stateChanged);
+    QTest::keyClick(input(), Qt::Key_Space, Qt::ControlModifier);
+    QTRY_VERIFY_WITH_TIMEOUT(states.contains({QVariant::fromValue(QMediaPlayer::PlayingState)}), 5000);
+    QVERIFY(input()->text() == "bot" && input()->cursorPosition() == 1 && input()->hasFocus());
+    QTRY_VERIFY_WITH_TIMEOUT(answering(), 15000);
+
+    const auto hint = [this] {
+        QTest::keyClick(input(), Qt::Key_H, Qt::ControlModifier);
+        return input()->text();
+    };
+    input()->clear();
+    QCOMPARE(hint(), QStringLiteral("b"));
+    type(QStringLiteral("ox"));
+    QCOMPARE(hint(), QStringLiteral("bot"));
+    answer(QStringLiteral("tle"));
+    QCOMPARE(text("lblResult"), QStringLiteral("<p align='center'>OK, with a hint</p>"));
+    QCOMPARE(storedTest(), (QStringList{"0/1", "1 bottle -"}));
 }
 
 void TestMainWindow::stopOrRefusedStart_data()

@@ -37,6 +37,8 @@ private slots:
     void refusedStart_data();
     void refusedStart();
     void judging_keptInTheStoredTestAndTheHistory();
+    void judging_fairComparison_data();
+    void judging_fairComparison();
     void everyWordBeforeAnyRepeats_data();
     void everyWordBeforeAnyRepeats();
     void missedWordsComeBack_dueFirstAtMostHalf();
@@ -205,6 +207,87 @@ void TestTestRun::judging_keptInTheStoredTestAndTheHistory()
     QCOMPARE(kept[0].at, now / 1000);
     QVERIFY(kept[0].correct == judged.correct && kept[0].plays == 2 && kept[0].milliseconds == 2500);
     QCOMPARE(history->wordOf(path, word).step, judged.correct ? 0 : 1);
+}
+
+void TestTestRun::judging_fairComparison_data()
+{
+    QTest::addColumn<QString>("word"); // the recording's name
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("accents");
+    QTest::addColumn<bool>("capitals");
+    QTest::addColumn<bool>("correct");
+    QTest::addColumn<QString>("shown");  // when wrong, each [letter] in red; empty: not looked at
+    QTest::addColumn<QString>("hinted"); // what a hint makes of the answer; empty: not looked at
+    const auto row = [](const char* name, const QString& word, const QString& typed, bool correct,
+                        const QString& shown = {}, const QString& hinted = {}, bool accents = true,
+                        bool capitals = false) {
+        QTest::newRow(name) << word << typed << accents << capitals << correct << shown << hinted;
+    };
+    row("decomposed answer", "café", "cafe\u0301", true);
+    row("decomposed name", "cafe\u0301", "café", true, {}, "café");
+    row("decomposed name, its letter shown once", "cafe\u0301", "cafe", false, "caf[é]");
+    row("a mark with no composed form stays with its letter", "ọkọ̀", "ọkọ", false, "ọk[ọ̀]");
+    row("’ typed", "don't", "don’t", true);
+    row("‘ typed", "don't", "don‘t", true);
+    row("ʼ typed", "don't", "donʼt", true);
+    row("’ in the name", "rock’n’roll", "rock'n'roll", true, {}, "rock’n’roll");
+    row("” and “ typed", "say \"hi\"", "say “hi”", true);
+    row("– typed", "well-known", "well–known", true);
+    row("— typed", "well-known", "well—known", true);
+    row("‐ typed", "well-known", "well‐known", true);
+    row("‑ typed", "well-known", "well‑known", true);
+    row("− typed", "well-known", "well−known", true);
+    row("a dash is no apostrophe", "don't", "don–t", false, "don[']t", "don'");
+    row("spaces at the end", "ice cream", "ice cream \t ", true);
+    row("spaces at the start", "ice cream", "   ice cream", true);
+    row("a run of spaces inside", "ice cream", "ice \t  cream", true);
+    row("no-break space", "ice cream", "ice\u00A0cream", true);
+    row("a run of spaces in the name", "ice  cream", "ice cream", true);
+    row("a space left out", "ice cream", "icecream", false, "ice[ ]cream");
+    row("hint after the word's space", "ice cream", "ice ", false, {}, "ice c");
+    row("accents on", "café", "cafe", false, "caf[é]");
+    row("accents off", "café", "cafe", true, {}, {}, false);
+    row("accents off, umlaut", "München", "Munchen", true, {}, "München", false);
+    row("accents off, ß stays", "Straße", "Strase", false, "Stra[ß]e", "Straß", false);
+    row("accents off, ø stays", "smørrebrød", "smorrebrod", false, "sm[ø]rrebr[ø]d", "smø", false);
+    row("accents off, only ł red", "łódź", "lodz", false, "[ł]ódź", "ł", false);
+    row("accents off, a capital", "ÉCLAIR", "eclair", true, {}, {}, false);
+    row("capitals off", "London", "lONDON", true);
+    row("capitals on", "London", "london", false, "[L]ondon", "L", true, true);
+    row("capitals on, accents off", "Café", "Cafe", true, {}, {}, false, true);
+    row("Cyrillic capitals", "МОСКВА", "москва", true);
+    row("Cyrillic capitals on", "Москва", "москва", false, "[М]осква", {}, true, true);
+    row("Greek capitals, final sigma", "ΟΔΟΣ", "οδος", true);
+    row("beyond 16 bits", "\U00010400x", "\U00010428x", true, {}, "\U00010400x");
+    row("beyond 16 bits, capitals on", "\U00010400x", "\U00010428x", false, "[\U00010400]x", {}, true, true);
+}
+
+// The rules of judging hold for the answer, its red letters and the hint alike.
+void TestTestRun::judging_fairComparison()
+{
+    QFETCH(QString, word);
+    QFETCH(QString, typed);
+    QFETCH(bool, accents);
+    QFETCH(bool, capitals);
+    QFETCH(QString, shown);
+    QFETCH(QString, hinted);
+    const QString path = folder("d", 0);
+    QVERIFY(writeFile(path + '/' + word + ".wav", QByteArray()));
+    reopen();
+    TestRun run(history.get());
+    run.setJudgingRules({accents, capitals});
+    QCOMPARE(run.start({dictionary(path, 1)}, 1, true), TestRun::Started);
+    QVERIFY(run.next());
+    QCOMPARE(run.currentWord(), word);
+    const TestRun::Judgement judged = run.judge(typed);
+    QTEST(judged.correct, "correct");
+    const QString red = shown.replace('[', "<font color='red'>").replace(']', "</font>");
+    if (!shown.isEmpty())
+        QCOMPARE(judged.html, "<p align='center'>" + red + "</p>");
+    if (!hinted.isEmpty()) {
+        QVERIFY(run.start({dictionary(path, 1)}, 1, true) == TestRun::Started && run.next());
+        QCOMPARE(run.hint(typed), hinted);
+    }
 }
 
 void TestTestRun::everyWordBeforeAnyRepeats_data()

@@ -17,7 +17,7 @@
 namespace {
 
 // The layout this program writes. A file from a later program is set aside; an earlier one is brought up to it.
-constexpr int LATEST_VERSION = 1;
+constexpr int LATEST_VERSION = 2;
 
 // Each step takes the history from one version to the next, all of them in one transaction; a later version
 // adds its step here.
@@ -31,6 +31,16 @@ const char* const MIGRATIONS[LATEST_VERSION] = {
     " milliseconds INTEGER NOT NULL);"
     "CREATE INDEX answers_at ON answers(at);"
     "CREATE TABLE meta(key TEXT PRIMARY KEY, value TEXT);",
+    // 1 to 2: the hints taken before each answer.
+    "ALTER TABLE answers ADD COLUMN hints INTEGER NOT NULL DEFAULT 0;",
+};
+
+// What a file of an earlier version must hold before it is brought up: a query per table, naming every column.
+const char* const EARLIER_LAYOUTS[LATEST_VERSION - 1][3] = {
+    {"SELECT folder, word, id, asked, step, due FROM words",
+     "SELECT id, word, at, typed, correct, plays, milliseconds"
+     " FROM answers",
+     "SELECT key, value FROM meta"},
 };
 
 // In the order of History::Statement. Preparing them is also the check that a file has our tables and columns.
@@ -38,16 +48,16 @@ const char* const STATEMENTS[] = {
     "INSERT INTO words(folder, word, id, asked, step, due)"
     " VALUES(?1, ?2, (SELECT coalesce(max(id), 0) + 1 FROM words), ?3, ?4, ?5) ON CONFLICT(folder, word)"
     " DO UPDATE SET asked = excluded.asked, step = excluded.step, due = excluded.due",
-    "INSERT INTO answers(word, at, typed, correct, plays, milliseconds)"
-    " VALUES((SELECT id FROM words WHERE folder = ?1 AND word = ?2), ?3, ?4, ?5, ?6, ?7)",
+    "INSERT INTO answers(word, at, typed, correct, plays, milliseconds, hints)"
+    " VALUES((SELECT id FROM words WHERE folder = ?1 AND word = ?2), ?3, ?4, ?5, ?6, ?7, ?8)",
     "SELECT count(*) FROM words WHERE folder = ?1",
     "SELECT word, asked, step, due FROM words WHERE folder = ?1",
     "SELECT asked, step, due FROM words WHERE folder = ?1 AND word = ?2",
-    "SELECT w.folder, w.word, a.at, a.typed, a.correct, a.plays, a.milliseconds"
+    "SELECT w.folder, w.word, a.at, a.typed, a.correct, a.plays, a.milliseconds, a.hints"
     " FROM answers a JOIN words w ON w.id = a.word ORDER BY a.id DESC LIMIT ?1",
-    "SELECT w.folder, w.word, a.at, a.typed, a.correct, a.plays, a.milliseconds"
+    "SELECT w.folder, w.word, a.at, a.typed, a.correct, a.plays, a.milliseconds, a.hints"
     " FROM answers a JOIN words w ON w.id = a.word WHERE a.at >= ?1 ORDER BY a.id",
-    "SELECT w.folder, w.word, a.at, a.typed, a.correct, a.plays, a.milliseconds"
+    "SELECT w.folder, w.word, a.at, a.typed, a.correct, a.plays, a.milliseconds, a.hints"
     " FROM answers a JOIN words w ON w.id = a.word WHERE a.at >= ?1 ORDER BY a.id DESC",
     "SELECT 1 FROM meta WHERE key = 'stored_tests_imported' AND value = '1'",
     "INSERT OR REPLACE INTO meta(key, value) VALUES('stored_tests_imported', '1')",
@@ -160,13 +170,24 @@ int examine(sqlite3* db, std::int64_t* version)
         code = queryInteger(db, "SELECT count(*) FROM sqlite_master", &tables);
         return code == SQLITE_OK && tables != 0 ? SQLITE_NOTADB : code;
     }
-    if (*version < LATEST_VERSION)
-        return SQLITE_OK;
     // Triggers and views are none of ours, and would run or answer in place of the tables.
     std::int64_t strangers = 0;
     code = queryInteger(db, "SELECT count(*) FROM sqlite_master WHERE type IN ('trigger', 'view')", &strangers);
     if (code == SQLITE_OK && strangers != 0)
         return SQLITE_NOTADB;
+    if (code != SQLITE_OK)
+        return code;
+    // An earlier layout is brought up first, once its own tables and columns are all there.
+    if (*version < LATEST_VERSION) {
+        for (const char* query : EARLIER_LAYOUTS[*version - 1]) {
+            sqlite3_stmt* statement = nullptr;
+            code = sqlite3_prepare_v2(db, query, -1, &statement, nullptr);
+            sqlite3_finalize(statement);
+            if (code != SQLITE_OK)
+                return code;
+        }
+        return SQLITE_OK;
+    }
     for (int i = 0; code == SQLITE_OK && i < int(std::size(STATEMENTS)); ++i) {
         sqlite3_stmt* statement = nullptr;
         code = sqlite3_prepare_v2(db, STATEMENTS[i], -1, &statement, nullptr);
@@ -339,6 +360,10 @@ History::Attempt History::attach(const QString& path, bool* created)
         code = execute(m_db, MIGRATIONS[v]);
     if (code == SQLITE_OK && version < LATEST_VERSION)
         code = execute(m_db, ("PRAGMA user_version = " + QByteArray::number(LATEST_VERSION)).constData());
+    // Preparing is the check that the file, brought up, has our tables and columns: a file that fails it is
+    // rolled back and set aside as it was found.
+    if (code == SQLITE_OK)
+        code = prepareStatements();
     if (code == SQLITE_OK)
         code = execute(m_db, "COMMIT");
     if (code != SQLITE_OK) {
@@ -346,9 +371,6 @@ History::Attempt History::attach(const QString& path, bool* created)
         return fail(code);
     }
     *created = version == 0;
-    code = prepareStatements();
-    if (code != SQLITE_OK)
-        return fail(code);
 
     // The write-ahead log commits an answer without waiting for the disk: a killed program loses nothing
     // committed, and a power cut at worst the last answers, never the file.
@@ -464,6 +486,7 @@ bool History::record(const AnswerRecord& answer, const WordHistory& after)
         kept.bind(5, static_cast<std::int64_t>(answer.correct ? 1 : 0));
         kept.bind(6, static_cast<std::int64_t>(answer.plays));
         kept.bind(7, static_cast<std::int64_t>(answer.milliseconds));
+        kept.bind(8, static_cast<std::int64_t>(answer.hints));
         written = kept.step() == SQLITE_DONE;
     }
     if (written && run(own ? Commit : Release))
@@ -536,6 +559,7 @@ void readAnswer(const Use& select, AnswerRecord* answer)
     answer->correct = select.integer(4) != 0;
     answer->plays = select.count(5);
     answer->milliseconds = select.count(6);
+    answer->hints = select.count(7);
 }
 
 } // namespace

@@ -30,6 +30,8 @@ struct AnswerRecord
     std::uint32_t plays = 0;
     // From the start of the word to the judging; 0 when not known.
     std::uint32_t milliseconds = 0;
+    // Letters given away by hints before the answer.
+    std::uint32_t hints = 0;
 };
 
 class History

@@ -225,6 +225,7 @@ bool TestRun::next()
         m_leastAskedPick = pick.leastAskedPick;
     }
     m_plays = 1;
+    m_hints = 0;
     m_askedAt = nowMilliseconds();
     return true;
 }
@@ -233,6 +234,14 @@ void TestRun::playedAgain()
 {
     if (wordAsked() && !m_judged)
         ++m_plays;
+}
+
+QString TestRun::hint(const QString& typed)
+{
+    if (!wordAsked() || m_judged)
+        return typed;
+    ++m_hints;
+    return hintFor(wordOfPath(m_pool[m_current].path), typed, m_rules);
 }
 
 QString TestRun::currentPath() const
@@ -252,7 +261,9 @@ TestRun::Judgement TestRun::judge(const QString& typed)
     m_judged = true;
     __word& record = m_pool[m_current];
     const QString word = wordOfPath(record.path);
-    const bool correct = QString::compare(typed, word, Qt::CaseInsensitive) == 0;
+    // An answer helped by a hint is kept as wrong: the word is not known yet.
+    const bool spelt = answerIsRight(word, typed, m_rules);
+    const bool correct = spelt && m_hints == 0;
     markWordAnswered(&record, m_number, correct, m_leastAskedPick);
     m_index.wordChanged(m_pool, m_current);
     if (correct)
@@ -269,6 +280,7 @@ TestRun::Judgement TestRun::judge(const QString& typed)
         answer.typed = typed;
         answer.correct = correct;
         answer.plays = m_plays;
+        answer.hints = m_hints;
         answer.milliseconds = static_cast<std::uint32_t>(std::clamp<std::int64_t>(now - m_askedAt, 0, UINT32_MAX));
         WordHistory before;
         bool dueThisTest = false;
@@ -310,6 +322,12 @@ TestRun::Judgement TestRun::judge(const QString& typed)
         writeStatistics(m_answers, m_correct);
         m_answers.clear();
     }
-    return {correct,
-            correct ? QStringLiteral("<p align='center'>OK</p>") : markAnswer(word.toLower(), typed.toLower())};
+    if (correct)
+        return {true, QStringLiteral("<p align='center'>OK</p>")};
+    if (spelt)
+        return {false, QStringLiteral("<p align='center'>OK, with a hint</p>")};
+    QString marked = markAnswer(word, typed, m_rules);
+    if (m_hints > 0)
+        marked.insert(marked.size() - 4, QStringLiteral(" (with a hint)"));
+    return {false, marked};
 }

@@ -3,6 +3,7 @@
 // judging of each answer, and keeping it: the finished test as a stored test, every answer in the history.
 
 #include "dictionaries/dictionaries.h"
+#include "judging.h"
 #include "schedule.h"
 #include "statistics/statisticsfile.h"
 #include "wordpool.h"
@@ -67,6 +68,10 @@ public:
     Judgement judge(const QString& typed);
     // The word being asked was played once more.
     void playedAgain();
+    // What the answer line holds after a hint for the word being asked; the answer then counts as wrong.
+    QString hint(const QString& typed);
+    // What counts in judging, from the next answer on.
+    void setJudgingRules(const JudgingRules& rules) { m_rules = rules; }
 
     bool isRunning() const { return m_running; }
     // A word is being asked and waits for its answer or has just been judged.
@@ -130,4 +135,6 @@ private:
     std::int64_t m_startedAt = 0;
     std::int64_t m_askedAt = 0;
     std::uint32_t m_plays = 0;
+    std::uint32_t m_hints = 0;
+    JudgingRules m_rules;
 };
