@@ -8,11 +8,8 @@
 #include "widgets/resources.h"
 
 #include <QCloseEvent>
-#include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
-
-#include <cstring>
 
 dlgDictionaries::dlgDictionaries(QWidget* parent) : QDialog(parent), ui(new Ui_dlgDictionaries)
 {

@@ -7,7 +7,6 @@
 #include "words/history.h"
 #include "words/wordpool.h"
 
-#include <QElapsedTimer>
 #include <QHash>
 #include <QSet>
 
@@ -121,16 +120,13 @@ ProgressReport readProgress(const QString& historyPath, const std::vector<__dict
     SlipCounter slips;
     QString lastFolder;
     FolderWords* inFolder = nullptr;
-    qint64 slipNanoseconds = 0;
-    QElapsedTimer slipClock;
+    std::int64_t answersRead = 0;
     const std::int64_t slipsSince = now - std::int64_t(SLIP_DAYS) * 24 * 60 * 60;
     history.visitAnswers(History::NewestFirst, 0, [&](const AnswerRecord& answer) {
-        if ((++report.answersRead & 4095) == 0 && stopped(stop))
+        if ((++answersRead & 4095) == 0 && stopped(stop))
             return false;
         if (!answer.correct && answer.at >= slipsSince && answer.at <= now) {
-            slipClock.start();
             slips.add(answer.word, answer.typed);
-            slipNanoseconds += slipClock.nsecsElapsed();
         }
         if (inFolder == nullptr || answer.folder != lastFolder) {
             lastFolder = answer.folder;
@@ -159,7 +155,6 @@ ProgressReport readProgress(const QString& historyPath, const std::vector<__dict
         return true;
     });
     report.slips = slips.mostFrequent(SLIP_KINDS_SHOWN);
-    report.slipMilliseconds = slipNanoseconds / 1000000;
 
     std::vector<Tally*> missed;
     for (auto& [folder, words] : folders)

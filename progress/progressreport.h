@@ -66,9 +66,6 @@ struct ProgressReport
     std::vector<DictionaryStanding> dictionaries;
     std::vector<WordToPractise> words;
     std::vector<SlipTally> slips;
-    // How many answers were read, and how long the slips took to sort, for the benchmark.
-    std::int64_t answersRead = 0;
-    std::int64_t slipMilliseconds = 0;
 };
 
 // Reads it all; now is seconds since the epoch. A set stop ends the reading early with what there is.
