@@ -3,6 +3,7 @@
 #include "dictionaries/dlgdictionaries.h"
 #include "platform/desktop.h"
 #include "platform/files.h"
+#include "platform/playback.h"
 #include "progress/dlgprogress.h"
 #include "settings/dlgsettings.h"
 #include "settings/dlgtips.h"
@@ -36,6 +37,9 @@ constexpr int TIPS_DELAY_MS = 2000;
 // A long word in the result line gets a smaller font so that all of it shows, down to this size.
 constexpr int MIN_RESULT_POINT_SIZE = 14;
 
+// A slow replay: slow enough to hear every sound apart, quick enough to stay one word.
+constexpr qreal SLOW_RATE = 0.7;
+
 // Every window opens the same way: modal to the main window, gone when closed, and without waiting for it.
 template <typename Dialog> Dialog* showModal(Dialog* dialog)
 {
@@ -61,15 +65,31 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(new Ui_MainWin
     player = new QMediaPlayer(this, QMediaPlayer::StreamPlayback);
     connect(player, &QMediaPlayer::stateChanged, this, &MainWindow::on_stateChanged);
     connect(player, QOverload<QMediaPlayer::Error>::of(&QMediaPlayer::error), this, &MainWindow::on_playerError);
+    connect(player, &QMediaPlayer::mediaStatusChanged, this, [this](QMediaPlayer::MediaStatus status) {
+        if (playingSlowly && status == QMediaPlayer::BufferedMedia && player->state() == QMediaPlayer::PausedState) {
+            player->setPlaybackRate(SLOW_RATE);
+            player->play();
+        }
+    });
 
     // The keys of a word being asked, which work while typing and never move the cursor.
-    ui->btnAgain->setToolTip(QStringLiteral("Play the word again (Ctrl+Space)"));
-    ui->leInput->setToolTip(QStringLiteral("Type the word and press Enter. Ctrl+Space plays it again; Ctrl+H "
-                                           "gives the next letter, and the answer then counts as wrong"));
+    ui->btnAgain->setToolTip(QStringLiteral("Play the word again (Ctrl+Space), or slowly (Ctrl+Shift+Space, or "
+                                            "right-click)"));
+    ui->leInput->setToolTip(QStringLiteral("Type the word and press Enter. Ctrl+Space plays it again, "
+                                           "Ctrl+Shift+Space slowly; Ctrl+H gives the next letter, and the answer "
+                                           "then counts as wrong"));
     auto* replayKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Space), this);
-    connect(replayKey, &QShortcut::activated, this, &MainWindow::replayWord);
+    connect(replayKey, &QShortcut::activated, this, [this] { replayWord(false); });
+    auto* slowKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Space), this);
+    connect(slowKey, &QShortcut::activated, this, [this] { replayWord(true); });
     auto* hintKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_H), this);
     connect(hintKey, &QShortcut::activated, this, &MainWindow::giveHint);
+    // The menu is for the mouse; the key is the shortcut above, which works while Again is off as well.
+    auto* playSlowly = new QAction(QStringLiteral("Play slowly\tCtrl+Shift+Space"), ui->btnAgain);
+    playSlowly->setObjectName(QStringLiteral("acPlaySlowly"));
+    connect(playSlowly, &QAction::triggered, this, [this] { replayWord(true); });
+    ui->btnAgain->addAction(playSlowly);
+    ui->btnAgain->setContextMenuPolicy(Qt::ActionsContextMenu);
 
     readDictionaries(dictionaries);
     openHistory();
@@ -221,13 +241,21 @@ bool MainWindow::wordAsked() const
     return run.wordAsked();
 }
 
-void MainWindow::playCurrentWord()
+void MainWindow::playCurrentWord(bool slowly)
 {
     if (!wordAsked())
         return;
     playFailed = false;
-    player->setMedia(QMediaContent(QUrl::fromLocalFile(run.currentPath())));
-    player->play();
+    playingSlowly = slowly;
+    const QString path = run.currentPath();
+    player->setPlaybackRate(1.0);
+    player->setMedia(QMediaContent(slowly ? platform::pitchKeepingMedia(path) : QUrl::fromLocalFile(path)));
+    // A rate set before the recording is ready reaches the sound only after its first part has played at full
+    // speed; a slow replay waits, paused, to start slowly from the first sound.
+    if (slowly)
+        player->pause();
+    else
+        player->play();
 }
 
 // A recording that cannot be played still gets its answer phase, with a word on why it was silent.
@@ -235,6 +263,20 @@ void MainWindow::on_playerError()
 {
     if (!wordAsked() || answerJudged)
         return;
+    if (playingSlowly) {
+        // Without the means to keep the pitch, a lower voice is still slower. The player takes a new recording
+        // only once it is done with the failed one.
+        playingSlowly = false;
+        QTimer::singleShot(0, this, [this] {
+            if (!wordAsked() || answerJudged)
+                return;
+            ui->btnAgain->setEnabled(false);
+            player->setMedia(QMediaContent(QUrl::fromLocalFile(run.currentPath())));
+            player->setPlaybackRate(SLOW_RATE);
+            player->play();
+        });
+        return;
+    }
     replaying = false;
     playFailed = true;
     openAnswer();
@@ -412,14 +454,14 @@ void MainWindow::on_stateChanged(QMediaPlayer::State state)
     }
 }
 
-void MainWindow::replayWord()
+void MainWindow::replayWord(bool slowly)
 {
     if (!wordAsked() || answerJudged || !ui->leInput->isEnabled())
         return;
     replaying = player->state() != QMediaPlayer::StoppedState;
     run.playedAgain();
     ui->btnAgain->setEnabled(false);
-    playCurrentWord();
+    playCurrentWord(slowly);
 }
 
 void MainWindow::giveHint()

@@ -72,6 +72,7 @@ private:
     dlgTips* tipsDialog = nullptr;
     QMediaPlayer* player = nullptr;
     bool replaying = false;
+    bool playingSlowly = false;
     std::uint32_t testLength = 10;
     std::vector<__dictionary> dictionaries;
     History history;
@@ -106,8 +107,9 @@ private:
     void openAnswer();
     bool wordAsked() const;
     void setOtherActionsEnabled(bool enabled);
-    void playCurrentWord();
-    // Ctrl+Space and Ctrl+H while a word is asked.
-    void replayWord();
+    // Slowly: at SLOW_RATE with the pitch kept.
+    void playCurrentWord(bool slowly = false);
+    // Ctrl+Space, Ctrl+Shift+Space and Ctrl+H while a word is asked.
+    void replayWord(bool slowly);
     void giveHint();
 };

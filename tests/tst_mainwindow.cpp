@@ -1,4 +1,5 @@
 #include "app/mainwindow.h"
+#include "builder/wav.h"
 #include "widgets/messagebox.h"
 #include "words/judging.h"
 
@@ -145,17 +146,43 @@ void TestMainWindow::wholeTest_everyFormat_judgedCountedAndStored()
 // answer helped so is kept as wrong.
 void TestMainWindow::keys_replayWhileTypingAndHint()
 {
-    makeDefaultDictionary({"bottle.wav=cat.wav"});
+    // Long enough that a slow replay's extra time stands out of the player's start and end.
+    dictionarybuilder::Recording cat;
+    QVERIFY(dictionarybuilder::readRecording(sound("cat.wav"), &cat));
+    QVERIFY(writeFile(env->defaultDictionary() + "/bottle.wav", dictionarybuilder::wavFile(cat.format, cat.sound.repeated(3))));
     openWindow(1);
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
     QTest::keyClick(window.get(), Qt::Key_F5);
     QTRY_VERIFY_WITH_TIMEOUT(answering(), 15000);
+
+    QElapsedTimer clock;
+    qint64 startedAt = -1, stoppedAt = -1;
+    connect(player(), &QMediaPlayer::stateChanged, this, [&](QMediaPlayer::State state) {
+        if (state != QMediaPlayer::PausedState)
+            (state == QMediaPlayer::PlayingState ? startedAt : stoppedAt) = clock.elapsed();
+    });
+    const auto playedFor = [&](Qt::KeyboardModifiers keys) -> qint64 {
+        startedAt = stoppedAt = -1;
+        clock.start();
+        QTest::keyClick(input(), Qt::Key_Space, keys);
+        if (!QTest::qWaitFor([&] { return startedAt >= 0; }, 5000))
+            return -1;
+        if (input()->text() != "bot" || input()->cursorPosition() != 1 || !input()->hasFocus())
+            return -2;
+        return QTest::qWaitFor([&] { return stoppedAt >= 0 && answering(); }, 15000) ? stoppedAt - startedAt : -3;
+    };
     type(QStringLiteral("bot"));
     input()->setCursorPosition(1);
-    QSignalSpy states(player(), &QMediaPlayer::stateChanged);
-    QTest::keyClick(input(), Qt::Key_Space, Qt::ControlModifier);
-    QTRY_VERIFY_WITH_TIMEOUT(states.contains({QVariant::fromValue(QMediaPlayer::PlayingState)}), 5000);
-    QVERIFY(input()->text() == "bot" && input()->cursorPosition() == 1 && input()->hasFocus());
+    const qint64 normal = playedFor(Qt::ControlModifier);
+    QCOMPARE(player()->playbackRate(), 1.0);
+    const qint64 slow = playedFor(Qt::ControlModifier | Qt::ShiftModifier);
+    QVERIFY2(normal > 0 && slow >= normal * 1.3, qPrintable(QStringLiteral("%1 ms, slowly %2 ms").arg(normal).arg(slow)));
+    const QUrl media = player()->media().request().url();
+    QVERIFY(media.scheme() == "gst-pipeline" && media.path().contains("/bottle.wav") && player()->playbackRate() == 0.7);
+    // The same from the mouse, through Again's menu.
+    child<QAction>("acPlaySlowly")->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(!answering(), 5000);
+    QVERIFY(player()->media().request().url() == media);
     QTRY_VERIFY_WITH_TIMEOUT(answering(), 15000);
 
     const auto hint = [this] {

@@ -268,6 +268,15 @@ MUTANTS = [
      "return hasFormat && size <= file.size() - start ? size : -1;", "return hasFormat ? size : -1;"),
     ("builder/build.cpp", "comparison", "--force replaces the user's own recordings",
      "!(options.force && existing.endsWith(RECORDING_SUFFIX))", "!options.force"),
+    ("platform/playback.cpp", "wrong bound", "a letter past ASCII goes into the pipeline as it is",
+     "if (c >= 0x20 && c < 0x7f && c != '\"'", "if (c >= 0x20 && c != 0x7f && c != '\"'"),
+    ("platform/playback.cpp", "branch removed", "a backslash of the inner quoting is not escaped",
+     "if (c == QLatin1Char('\"') || c == QLatin1Char('\\\\'))", "if (c == QLatin1Char('\"'))"),
+    ("app/mainwindow.cpp", "wrong constant", "the slow replay plays at full speed",
+     "constexpr qreal SLOW_RATE = 0.7;", "constexpr qreal SLOW_RATE = 1.0;"),
+    ("app/mainwindow.cpp", "missed call", "Again's menu item does nothing",
+     "connect(playSlowly, &QAction::triggered, this, [this] { replayWord(true); });",
+     "connect(playSlowly, &QAction::triggered, this, [] {});"),
 ]
 
 
