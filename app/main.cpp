@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
 #include "widgets/appearance.h"
+#include "widgets/language.h"
 
 #include <QApplication>
 
@@ -10,6 +11,7 @@ int main(int argc, char* argv[])
     // The desktop matches the windows to the menu entry, and its icon, by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.brindlecot.Quillora"));
     useLayoutFonts();
+    installTranslations(application);
     MainWindow window(nullptr);
     window.show();
     return application.exec();

@@ -17,14 +17,17 @@
 #include "update/updatecheck.h"
 #include "update/updaterequest.h"
 #include "widgets/appearance.h"
+#include "widgets/language.h"
 #include "widgets/messagebox.h"
 #include "widgets/resources.h"
 
 #include <QIcon>
 #include <QKeyEvent>
+#include <QLocale>
 #include <QMediaContent>
 #include <QResizeEvent>
 #include <QShortcut>
+#include <QTextBoundaryFinder>
 #include <QThread>
 #include <QTimer>
 #include <QUrl>
@@ -59,7 +62,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(new Ui_MainWin
 
     replaying = false;
     testLength = ::testLength();
-    ui->lblNumber->setText(QStringLiteral("Test number: 0/") + formatCount(testLength));
+    ui->lblNumber->setText(tr("Test number: %1/%2").arg(formatCount(0), formatCount(testLength)));
     ui->lblHelp->hide();
 
     player = new QMediaPlayer(this, QMediaPlayer::StreamPlayback);
@@ -73,11 +76,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(new Ui_MainWin
     });
 
     // The keys of a word being asked, which work while typing and never move the cursor.
-    ui->btnAgain->setToolTip(QStringLiteral("Play the word again (Ctrl+Space), or slowly (Ctrl+Shift+Space, or "
-                                            "right-click)"));
-    ui->leInput->setToolTip(QStringLiteral("Type the word and press Enter. Ctrl+Space plays it again, "
-                                           "Ctrl+Shift+Space slowly; Ctrl+H gives the next letter, and the answer "
-                                           "then counts as wrong"));
+    ui->btnAgain->setToolTip(tr("Play the word again (Ctrl+Space), or slowly (Ctrl+Shift+Space, or right-click)"));
+    ui->leInput->setToolTip(tr("Type the word and press Enter. Ctrl+Space plays it again, Ctrl+Shift+Space slowly; "
+                               "Ctrl+H gives the next letter, and the answer then counts as wrong"));
     auto* replayKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Space), this);
     connect(replayKey, &QShortcut::activated, this, [this] { replayWord(false); });
     auto* slowKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Space), this);
@@ -85,11 +86,24 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(new Ui_MainWin
     auto* hintKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_H), this);
     connect(hintKey, &QShortcut::activated, this, &MainWindow::giveHint);
     // The menu is for the mouse; the key is the shortcut above, which works while Again is off as well.
-    auto* playSlowly = new QAction(QStringLiteral("Play slowly\tCtrl+Shift+Space"), ui->btnAgain);
+    auto* playSlowly = new QAction(tr("Play slowly") + QStringLiteral("\tCtrl+Shift+Space"), ui->btnAgain);
     playSlowly->setObjectName(QStringLiteral("acPlaySlowly"));
     connect(playSlowly, &QAction::triggered, this, [this] { replayWord(true); });
     ui->btnAgain->addAction(playSlowly);
     ui->btnAgain->setContextMenuPolicy(Qt::ActionsContextMenu);
+
+    // The toolbar shows only pictures: a screen reader says what each does, as its tooltip does.
+    ui->leInput->setAccessibleName(tr("Answer"));
+    for (QAction* action : ui->toolBar->actions()) {
+        QWidget* button = ui->toolBar->widgetForAction(action);
+        if (button == nullptr)
+            continue;
+        const auto name = [action, button] {
+            button->setAccessibleName(QString(action->toolTip()).remove(QLatin1Char('&')));
+        };
+        name();
+        connect(action, &QAction::changed, button, name);
+    }
 
     readDictionaries(dictionaries);
     openHistory();
@@ -160,11 +174,10 @@ void MainWindow::openHistory()
     const History::OpenResult opened = history.open();
     QString notice;
     if (opened == History::SetAside)
-        notice = QStringLiteral("The word history could not be read, so a new one was started. The old file was "
-                                "kept as ") +
-                 history.setAsideTo() + QLatin1Char('.');
+        notice = tr("The word history could not be read, so a new one was started. The old file was kept as %1.")
+                     .arg(history.setAsideTo());
     else if (opened == History::Unavailable)
-        notice = QStringLiteral("The word history could not be opened: words are not remembered between tests.");
+        notice = tr("The word history could not be opened: words are not remembered between tests.");
     // Told once, after the window has opened.
     if (!notice.isEmpty())
         QTimer::singleShot(0, this, [this, notice] { MessageBox::information(this, notice); });
@@ -198,9 +211,9 @@ void MainWindow::showImportProgress()
     const int total = importProgress.total;
     if (total == 0)
         return;
-    ui->lblHelp->setText(QStringLiteral("Reading stored tests into the word history: ") +
-                         formatCount(static_cast<std::uint32_t>(importProgress.done)) + QStringLiteral(" of ") +
-                         formatCount(static_cast<std::uint32_t>(total)));
+    ui->lblHelp->setText(tr("Reading stored tests into the word history: %1 of %2")
+                             .arg(formatCount(static_cast<std::uint32_t>(importProgress.done)),
+                                  formatCount(static_cast<std::uint32_t>(total))));
     ui->lblHelp->show();
 }
 
@@ -281,7 +294,7 @@ void MainWindow::on_playerError()
     playFailed = true;
     openAnswer();
     ui->btnAgain->setEnabled(true);
-    ui->lblHelp->setText(QStringLiteral("This recording could not be played. Type the word, or press enter to go on"));
+    ui->lblHelp->setText(tr("This recording could not be played. Type the word, or press enter to go on"));
 }
 
 void MainWindow::openAnswer()
@@ -315,7 +328,7 @@ void MainWindow::startTest(TestRun::Kind kind)
     const TestRun::StartResult started = run.start(dictionaries, testLength, rememberWords(), kind);
     if (started == TestRun::Started) {
         ui->acStart->setIcon(QIcon(QStringLiteral(":/new/prefix1/stop.png")));
-        ui->acStart->setToolTip(QStringLiteral("Stop the test (F5)"));
+        ui->acStart->setToolTip(tr("Stop the test (F5)"));
         ui->acPractise->setEnabled(false);
         setOtherActionsEnabled(false);
         ui->lblHelp->show();
@@ -325,21 +338,19 @@ void MainWindow::startTest(TestRun::Kind kind)
     endTest();
     switch (started) {
     case TestRun::NoDictionary:
-        MessageBox::information(this, QStringLiteral("You have to add at least one dictionary."));
+        MessageBox::information(this, tr("You have to add at least one dictionary."));
         break;
     case TestRun::NothingSelected:
-        MessageBox::information(this, QStringLiteral("You have to select at least one dictionary."));
+        MessageBox::information(this, tr("You have to select at least one dictionary."));
         break;
     case TestRun::NoRecordings:
-        MessageBox::information(this, QStringLiteral("The selected dictionaries hold no recordings."));
+        MessageBox::information(this, tr("The selected dictionaries hold no recordings."));
         break;
     case TestRun::NothingDue:
-        MessageBox::information(this,
-                                QStringLiteral("No word is due for practice: there are no mistakes to practise."));
+        MessageBox::information(this, tr("No word is due for practice: there are no mistakes to practise."));
         break;
     case TestRun::NoneChosen:
-        MessageBox::information(this, QStringLiteral("None of these words has a recording in the selected "
-                                                     "dictionaries."));
+        MessageBox::information(this, tr("None of these words has a recording in the selected dictionaries."));
         break;
     case TestRun::Started:
         break;
@@ -350,9 +361,9 @@ void MainWindow::startTest(TestRun::Kind kind)
 void MainWindow::showStartedTest()
 {
     const std::uint32_t length = run.isRunning() ? run.length() : testLength;
-    ui->lblNumber->setText(QStringLiteral("Test number: 0/") + formatCount(length));
-    ui->lblCorrect->setText(QStringLiteral("Correct: 0"));
-    ui->lblWrong->setText(QStringLiteral("Wrong: 0"));
+    ui->lblNumber->setText(tr("Test number: %1/%2").arg(formatCount(0), formatCount(length)));
+    ui->lblCorrect->setText(tr("Correct: %1").arg(formatCount(0)));
+    ui->lblWrong->setText(tr("Wrong: %1").arg(formatCount(0)));
     if (run.isRunning())
         nextWord();
 }
@@ -362,7 +373,7 @@ void MainWindow::endTest()
     run.stop();
     ui->acPractise->setEnabled(importThread == nullptr);
     ui->acStart->setIcon(QIcon(QStringLiteral(":/new/prefix1/start.png")));
-    ui->acStart->setToolTip(QStringLiteral("Start a test (F5)"));
+    ui->acStart->setToolTip(tr("Start a test (F5)"));
     player->stop();
     setOtherActionsEnabled(true);
     ui->leInput->clear();
@@ -386,9 +397,8 @@ void MainWindow::nextWord()
     answerJudged = false;
     ui->leInput->clear();
     ui->lblResult->clear();
-    ui->lblNumber->setText(QStringLiteral("Test number: ") + formatCount(run.number()) + QLatin1Char('/') +
-                           formatCount(run.length()));
-    ui->lblHelp->setText(QStringLiteral("Type text and press enter"));
+    ui->lblNumber->setText(tr("Test number: %1/%2").arg(formatCount(run.number()), formatCount(run.length())));
+    ui->lblHelp->setText(tr("Type text and press enter"));
     playCurrentWord();
 }
 
@@ -400,14 +410,17 @@ void MainWindow::checkAnswer()
     ui->leInput->setEnabled(false);
     ui->btnAgain->setEnabled(false);
 
-    showResult(run.judge(ui->leInput->text()).html);
-    ui->lblCorrect->setText(QStringLiteral("Correct: ") + formatCount(run.correctCount()));
-    ui->lblWrong->setText(QStringLiteral("Wrong: ") + formatCount(run.wrongCount()));
-    ui->lblHelp->setText(QStringLiteral("Press enter to continue"));
+    const QString word = run.currentWord();
+    const TestRun::Judgement judgement = run.judge(ui->leInput->text());
+    showResult(judgement.html);
+    ui->lblCorrect->setText(tr("Correct: %1").arg(formatCount(run.correctCount())));
+    ui->lblWrong->setText(tr("Wrong: %1").arg(formatCount(run.wrongCount())));
+    ui->lblHelp->setText(tr("Press enter to continue"));
+    announce(spokenVerdict(judgement.correct, word));
 
     if (run.hasEnded()) {
         ui->acStart->setIcon(QIcon(QStringLiteral(":/new/prefix1/start.png")));
-        ui->acStart->setToolTip(QStringLiteral("Start a test (F5)"));
+        ui->acStart->setToolTip(tr("Start a test (F5)"));
         ui->acPractise->setEnabled(true);
     }
 }
@@ -417,8 +430,11 @@ void MainWindow::keyPressEvent(QKeyEvent* e)
     if (player->state() == QMediaPlayer::PlayingState)
         return;
     if (run.hasEnded()) {
-        showResult(QStringLiteral("<p align='center'>Finish<br /> Score: ") + formatCount(run.correctCount()) +
-                   QStringLiteral(" / ") + formatCount(run.wrongCount()) + QStringLiteral("</p>"));
+        const QString correct = formatCount(run.correctCount()), wrong = formatCount(run.wrongCount());
+        //: The last line of a test: the counts of right and wrong answers.
+        showResult(QStringLiteral("<p align='center'>") + tr("Finish<br /> Score: %1 / %2").arg(correct, wrong) +
+                   QStringLiteral("</p>"));
+        announce(tr("Finish. Score: %1 right, %2 wrong.").arg(correct, wrong));
         ui->leInput->clear();
         ui->lblHelp->hide();
         setOtherActionsEnabled(true);
@@ -450,7 +466,7 @@ void MainWindow::on_stateChanged(QMediaPlayer::State state)
         openAnswer();
         ui->btnAgain->setEnabled(true);
         if (!playFailed)
-            ui->lblHelp->setText(QStringLiteral("Type text and press enter"));
+            ui->lblHelp->setText(tr("Type text and press enter"));
     }
 }
 
@@ -470,7 +486,7 @@ void MainWindow::giveHint()
         return;
     ui->leInput->setText(run.hint(ui->leInput->text()));
     ui->leInput->setFocus(Qt::OtherFocusReason);
-    ui->lblHelp->setText(QStringLiteral("With a hint the answer counts as wrong. Type the rest and press enter"));
+    ui->lblHelp->setText(tr("With a hint the answer counts as wrong. Type the rest and press enter"));
 }
 
 void MainWindow::on_btnAgain_clicked()
@@ -490,9 +506,9 @@ void MainWindow::on_SettingsChanged(int _test_number)
 {
     testLength = static_cast<std::uint32_t>(_test_number);
     run.stop(); // the finished test's score is not shown any longer
-    ui->lblNumber->setText(QStringLiteral("Test number: 0/") + formatCount(testLength));
-    ui->lblCorrect->setText(QStringLiteral("Correct: 0"));
-    ui->lblWrong->setText(QStringLiteral("Wrong: 0"));
+    ui->lblNumber->setText(tr("Test number: %1/%2").arg(formatCount(0), formatCount(testLength)));
+    ui->lblCorrect->setText(tr("Correct: %1").arg(formatCount(0)));
+    ui->lblWrong->setText(tr("Wrong: %1").arg(formatCount(0)));
     ui->lblResult->clear();
     ui->leInput->clear();
     ui->lblHelp->hide();
@@ -521,6 +537,25 @@ void MainWindow::showResult(const QString& html)
     fitLabelText(ui->lblResult, resultPointSize, MIN_RESULT_POINT_SIZE);
 }
 
+void MainWindow::announce(const QString& text)
+{
+    ui->lblResult->setAccessibleName(text);
+    ui->lblResult->setFocus(Qt::OtherFocusReason);
+}
+
+QString MainWindow::spokenVerdict(bool correct, const QString& word) const
+{
+    // Letter by letter, so that a listener hears the spelling and not only the word.
+    QStringList letters;
+    QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, word);
+    for (int start = 0, end = graphemes.toNextBoundary(); end > start; start = end, end = graphemes.toNextBoundary())
+        letters << word.mid(start, end - start);
+    const QString verdict = correct ? tr("OK") : tr("Wrong: %1").arg(word);
+    //: Read out to a screen reader after each answer: the verdict, the word spelt out, then the counts.
+    return tr("%1. %2. Correct: %3, wrong: %4.")
+        .arg(verdict, letters.join(QLatin1Char(' ')), formatCount(run.correctCount()), formatCount(run.wrongCount()));
+}
+
 void MainWindow::on_DictionaryChanged(std::vector<__dictionary>* lst)
 {
     dictionaries.clear();
@@ -544,10 +579,11 @@ void MainWindow::on_acSettings_triggered()
 void MainWindow::on_acHelp_triggered()
 {
     // Beside the Default dictionary: in the source tree, or in the data folder installed with the program.
-    char16_t page[PATH_UNITS] = {};
-    platform::programDataFolder(page, PATH_UNITS);
-    wcslcat(page, u"/help/main.html", PATH_UNITS);
-    platform::openDocument(page);
+    char16_t folder[PATH_UNITS] = {};
+    platform::programDataFolder(folder, PATH_UNITS);
+    const QString page =
+        helpPage(QString::fromUtf16(folder) + QStringLiteral("/help"), chooseLanguage(QLocale::system().uiLanguages()));
+    platform::openDocument(reinterpret_cast<const char16_t*>(page.utf16()));
 }
 
 void MainWindow::openUpdateDialog(int result)

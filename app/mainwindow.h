@@ -63,6 +63,9 @@ private:
     void showPendingUpdate();
     // The whole word stays in view: a phrase wraps at its spaces, a long word gets a smaller font.
     void showResult(const QString& html);
+    // Tells a screen reader what was judged: the verdict label takes the focus with the text as its name.
+    void announce(const QString& text);
+    QString spokenVerdict(bool correct, const QString& word) const;
 
     Ui_MainWindow* ui;
     int resultPointSize; // the form's size for the result line

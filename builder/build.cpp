@@ -4,6 +4,7 @@
 #include "speechengine.h"
 #include "wav.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStringList>
@@ -49,7 +50,8 @@ QString placeRecording(platform::TemporaryFile& temporary, const QString& target
 {
     QString reason;
     if (!temporary.moveTo(target, &reason))
-        return QStringLiteral("cannot name the recording %1: ").arg(quoted(target)) + reason;
+        return QCoreApplication::translate("dictionarybuilder", "cannot name the recording %1: %2")
+            .arg(quoted(target), reason);
     return QString();
 }
 
@@ -59,7 +61,8 @@ QString recordWord(const QString& target, const QString& word, const Options& op
 {
     platform::TemporaryFile temporary(folderOf(target), TEMPORARY_NAME);
     if (!temporary.isOpen())
-        return QStringLiteral("cannot make a file in the output folder: ") + temporary.errorString();
+        return QCoreApplication::translate("dictionarybuilder", "cannot make a file in the output folder: %1")
+            .arg(temporary.errorString());
 
     const EngineRun run = runEngine(engineArguments(options) << QStringLiteral("-w") << temporary.path(), word, cancel);
     if (!run.failure.isEmpty())
@@ -67,8 +70,10 @@ QString recordWord(const QString& target, const QString& word, const Options& op
     // The engine exits with 0 even when it could not write the file.
     if (wavSoundBytes(temporary.path()) <= 0) {
         const QString said = firstLine(run.errors);
-        return QStringLiteral("%1 made no sound").arg(QLatin1String(ENGINE)) +
-               (said.isEmpty() ? QString() : QStringLiteral(": ") + said);
+        return said.isEmpty()
+                   ? QCoreApplication::translate("dictionarybuilder", "%1 made no sound").arg(QLatin1String(ENGINE))
+                   : QCoreApplication::translate("dictionarybuilder", "%1 made no sound: %2")
+                         .arg(QLatin1String(ENGINE), said);
     }
     return placeRecording(temporary, target);
 }
@@ -111,7 +116,8 @@ QStringList recordRun(const QStringList& words, const QStringList& targets, cons
         const QString& target = targets.at(int(i));
         platform::TemporaryFile piece(folderOf(target), TEMPORARY_NAME);
         if (!piece.isOpen() || !piece.write(wavFile(recording.format, pieces[i])))
-            failures << QStringLiteral("cannot write in the output folder: ") + piece.errorString();
+            failures << QCoreApplication::translate("dictionarybuilder", "cannot write in the output folder: %1")
+                            .arg(piece.errorString());
         else
             failures << placeRecording(piece, target);
     }
@@ -128,16 +134,19 @@ Summary::Stop checkStart(const Options& options, const QString& folder, QString*
         return Summary::EngineMissing;
     }
     if (!probe.failure.isEmpty()) {
-        *error = QStringLiteral("cannot speak with the voice %1: ").arg(quoted(options.voice)) + probe.failure;
+        *error = QCoreApplication::translate("dictionarybuilder", "cannot speak with the voice %1: %2")
+                     .arg(quoted(options.voice), probe.failure);
         return Summary::VoiceUnknown;
     }
     if (!platform::makeFolder(reinterpret_cast<const char16_t*>(folder.utf16()))) {
-        *error = QStringLiteral("cannot make the output folder %1").arg(quoted(folder));
+        *error =
+            QCoreApplication::translate("dictionarybuilder", "cannot make the output folder %1").arg(quoted(folder));
         return Summary::OutputUnwritable;
     }
     const platform::TemporaryFile trial(folder, TEMPORARY_NAME);
     if (!trial.isOpen()) {
-        *error = QStringLiteral("cannot write in the output folder %1: ").arg(quoted(folder)) + trial.errorString();
+        *error = QCoreApplication::translate("dictionarybuilder", "cannot write in the output folder %1: %2")
+                     .arg(quoted(folder), trial.errorString());
         return Summary::OutputUnwritable;
     }
     return Summary::Started;

@@ -2,6 +2,8 @@
 
 #include "platform/processes.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace dictionarybuilder {
@@ -28,7 +30,8 @@ QStringList engineArguments(const Options& options)
 
 QString engineMissing(const QString& reason)
 {
-    return QStringLiteral("the text-to-speech engine %1 cannot be started (%2); install the Debian package espeak-ng")
+    return QCoreApplication::translate("dictionarybuilder", "the text-to-speech engine %1 cannot be started (%2); "
+                                                            "install the Debian package espeak-ng")
         .arg(QLatin1String(ENGINE), reason);
 }
 
@@ -48,15 +51,18 @@ EngineRun runEngine(const QStringList& arguments, const QString& text, const std
     if (!engine.started)
         run.failure = engine.failure;
     else if (!engine.finished)
-        run.failure = isCancelled(cancel) ? QStringLiteral("cancelled")
-                                          : QStringLiteral("%1 did not finish within %2 seconds")
-                                                .arg(QLatin1String(ENGINE))
-                                                .arg(ENGINE_TIMEOUT_MS / 1000);
+        run.failure = isCancelled(cancel)
+                          ? QCoreApplication::translate("dictionarybuilder", "cancelled")
+                          : QCoreApplication::translate("dictionarybuilder", "%1 did not finish within %2 seconds")
+                                .arg(QLatin1String(ENGINE))
+                                .arg(ENGINE_TIMEOUT_MS / 1000);
     else if (engine.crashed)
-        run.failure = QStringLiteral("%1 crashed").arg(QLatin1String(ENGINE));
+        run.failure = QCoreApplication::translate("dictionarybuilder", "%1 crashed").arg(QLatin1String(ENGINE));
+    else if (said.isEmpty() && engine.exitCode != 0)
+        run.failure = QCoreApplication::translate("dictionarybuilder", "%1 failed").arg(QLatin1String(ENGINE));
     else if (engine.exitCode != 0)
-        run.failure = QStringLiteral("%1 failed").arg(QLatin1String(ENGINE)) +
-                      (said.isEmpty() ? QString() : QStringLiteral(": ") + said);
+        run.failure =
+            QCoreApplication::translate("dictionarybuilder", "%1 failed: %2").arg(QLatin1String(ENGINE), said);
     return run;
 }
 

@@ -2,6 +2,7 @@
 
 #include "wav.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QTextCodec>
 
@@ -22,15 +23,18 @@ QString quoted(const QString& text)
 QString fileNameProblem(const QString& name, int suffixBytes)
 {
     if (name.isEmpty())
-        return QStringLiteral("empty");
+        //: Why a line of the word list gives no recording: it holds no word.
+        return QCoreApplication::translate("dictionarybuilder", "empty");
     if (name == QLatin1String(".") || name == QLatin1String(".."))
-        return quoted(name) + QStringLiteral(" cannot be a file name");
+        return QCoreApplication::translate("dictionarybuilder", "%1 cannot be a file name").arg(quoted(name));
     if (name.contains(QLatin1Char('/')))
-        return quoted(name) + QStringLiteral(" has a slash, which no file name can hold");
+        return QCoreApplication::translate("dictionarybuilder", "%1 has a slash, which no file name can hold")
+            .arg(quoted(name));
     if (name.contains(QChar(0)))
-        return QStringLiteral("has a NUL character, which no file name can hold");
+        return QCoreApplication::translate("dictionarybuilder", "has a NUL character, which no file name can hold");
     if (name.toUtf8().size() + suffixBytes > MAX_FILE_NAME_BYTES)
-        return quoted(name.left(20) + QStringLiteral("...")) + QStringLiteral(" is too long for a file name");
+        return QCoreApplication::translate("dictionarybuilder", "%1 is too long for a file name")
+            .arg(quoted(name.left(20) + QStringLiteral("...")));
     return QString();
 }
 
@@ -55,13 +59,14 @@ std::vector<ListLine> readWordList(const QByteArray& bytes)
         QTextCodec::ConverterState state(QTextCodec::IgnoreHeader);
         line.word = utf8->toUnicode(raw.constData(), raw.size(), &state).trimmed();
         if (state.invalidChars > 0 || state.remainingChars > 0)
-            line.problem = QStringLiteral("not UTF-8 text");
+            line.problem = QCoreApplication::translate("dictionarybuilder", "not UTF-8 text");
         else
             line.problem = fileNameProblem(line.word, RECORDING_SUFFIX.size());
         if (line.problem.isEmpty()) {
             const auto first = firstLineOf.constFind(line.word);
             if (first != firstLineOf.constEnd())
-                line.problem = quoted(line.word) + QStringLiteral(" is already on line %1").arg(first.value());
+                line.problem = QCoreApplication::translate("dictionarybuilder", "%1 is already on line %2")
+                                   .arg(quoted(line.word), QString::number(first.value()));
             else
                 firstLineOf.insert(line.word, line.number);
         }

@@ -7,8 +7,9 @@
 #include "widgets/messagebox.h"
 #include "widgets/resources.h"
 
-#include <QCloseEvent>
 #include <QFileInfo>
+#include <QKeySequence>
+#include <QShortcut>
 #include <QStandardPaths>
 
 dlgDictionaries::dlgDictionaries(QWidget* parent) : QDialog(parent), ui(new Ui_dlgDictionaries)
@@ -22,6 +23,9 @@ dlgDictionaries::dlgDictionaries(QWidget* parent) : QDialog(parent), ui(new Ui_d
     for (const __dictionary& record : dictionaries)
         appendEntry(record, fileExists(record.path));
     ui->tbOpenFolder->setEnabled(false);
+    // The Delete key deletes the current entry, as the Delete button does.
+    connect(new QShortcut(QKeySequence::Delete, ui->lstwDictionary, nullptr, nullptr, Qt::WidgetShortcut),
+            &QShortcut::activated, this, &dlgDictionaries::on_btnDelete_clicked);
 }
 
 dlgDictionaries::~dlgDictionaries()
@@ -101,7 +105,7 @@ void dlgDictionaries::on_btnDelete_clicked()
     char16_t defaultPath[PATH_UNITS] = {};
     defaultDictionaryPath(defaultPath, PATH_UNITS);
     if (wcsequal16(dictionaries[static_cast<std::size_t>(row)].path, defaultPath)) {
-        MessageBox::information(this, QStringLiteral("Default dictionary cannot be deleted."));
+        MessageBox::information(this, tr("Default dictionary cannot be deleted."));
         return;
     }
     delete ui->lstwDictionary->takeItem(row);
@@ -114,12 +118,13 @@ void dlgDictionaries::on_btnOK_clicked()
     close();
 }
 
-void dlgDictionaries::closeEvent(QCloseEvent* event)
+// Every way of closing ends here: OK, Escape and the window's close button.
+void dlgDictionaries::done(int result)
 {
     for (int i = 0; i < ui->lstwDictionary->count(); ++i)
         dictionaries[static_cast<std::size_t>(i)].selected =
             ui->lstwDictionary->item(i)->checkState() == Qt::Checked ? 1 : 0;
     writeDictionaries(dictionaries);
     emit dictionaryChanged(&dictionaries);
-    QDialog::closeEvent(event);
+    QDialog::done(result);
 }

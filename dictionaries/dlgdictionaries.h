@@ -7,7 +7,6 @@
 
 #include <vector>
 
-class QCloseEvent;
 class Ui_dlgDictionaries;
 
 class dlgDictionaries : public QDialog
@@ -22,8 +21,8 @@ signals:
     // Sent once per close, after the list is stored; the list lives only as long as the emission.
     void dictionaryChanged(std::vector<__dictionary>* lst);
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
+public slots:
+    void done(int result) override;
 
 private slots:
     void on_lstwDictionary_currentRowChanged(int currentRow);

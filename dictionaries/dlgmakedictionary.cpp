@@ -7,7 +7,6 @@
 #include "widgets/messagebox.h"
 #include "widgets/resources.h"
 
-#include <QCloseEvent>
 #include <QDir>
 #include <QFile>
 #include <QLocale>
@@ -79,16 +78,16 @@ void dlgMakeDictionary::on_tbFolder_clicked()
 
 void dlgMakeDictionary::on_btnLoad_clicked()
 {
-    const QString name = FileDialog::openFile(this, QStringLiteral("Load word list"),
+    const QString name = FileDialog::openFile(this, tr("Load word list"),
                                               QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
-                                              QStringLiteral("Word lists (*.txt);;All files (*)"));
+                                              //: The file chooser's filters; the patterns in brackets stay.
+                                              tr("Word lists (*.txt);;All files (*)"));
     if (name.isEmpty())
         return;
     QFile list(name);
     if (!list.open(QIODevice::ReadOnly) || list.size() > MAX_LIST_BYTES) {
-        MessageBox::information(
-            this, QStringLiteral("This word list cannot be loaded: %1")
-                      .arg(list.isOpen() ? QStringLiteral("it is larger than 4 MB") : list.errorString()));
+        MessageBox::information(this, tr("This word list cannot be loaded: %1")
+                                          .arg(list.isOpen() ? tr("it is larger than 4 MB") : list.errorString()));
         return;
     }
     QString text;
@@ -103,14 +102,14 @@ void dlgMakeDictionary::on_btnTry_clicked()
     const auto first =
         std::find_if(words.begin(), words.end(), [](const ListLine& line) { return line.problem.isEmpty(); });
     if (first == words.end()) {
-        MessageBox::information(this, QStringLiteral("Type a word first: Try speaks the first word of the list."));
+        MessageBox::information(this, tr("Type a word first: Try speaks the first word of the list."));
         return;
     }
     const QString recording = tryFolder.filePath(QStringLiteral("try.wav"));
     player->setMedia(QMediaContent()); // lets go of the last try, which is replaced
     const QString failure = speak(first->word, options(), recording);
     if (!failure.isEmpty()) {
-        MessageBox::information(this, QStringLiteral("The word cannot be spoken: %1.").arg(failure));
+        MessageBox::information(this, tr("The word cannot be spoken: %1.").arg(failure));
         return;
     }
     player->setMedia(QMediaContent(QUrl::fromLocalFile(recording)));
@@ -126,22 +125,22 @@ void dlgMakeDictionary::on_btnMake_clicked()
     }
     lines = readWordList(ui->pteWords->toPlainText().toUtf8());
     if (std::none_of(lines.begin(), lines.end(), [](const ListLine& line) { return line.problem.isEmpty(); })) {
-        MessageBox::information(this, QStringLiteral("The word list is empty. Type or paste the words, one per "
-                                                     "line, or load a word list."));
+        MessageBox::information(
+            this, tr("The word list is empty. Type or paste the words, one per line, or load a word list."));
         return;
     }
 
     const int total = static_cast<int>(lines.size());
     cancel = false;
-    progress = new QProgressDialog(QStringLiteral("0 of %1").arg(total), QStringLiteral("Cancel"), 0, total, this);
-    progress->setWindowTitle(QStringLiteral("Making the recordings"));
+    progress = new QProgressDialog(progressText(0, total), tr("Cancel"), 0, total, this);
+    progress->setWindowTitle(tr("Making the recordings"));
     progress->setWindowModality(Qt::WindowModal);
     progress->setMinimumDuration(0);
     progress->setAutoClose(false);
     progress->setAutoReset(false);
     connect(progress, &QProgressDialog::canceled, this, [this] {
         cancel = true;
-        progress->setLabelText(QStringLiteral("Stopping..."));
+        progress->setLabelText(tr("Stopping..."));
     });
     progress->show();
 
@@ -153,8 +152,10 @@ void dlgMakeDictionary::on_btnMake_clicked()
             lines, chosen,
             [&](const LineDone& done) {
                 ++count;
-                if (done.outcome == LineDone::Skipped)
-                    skipped << QStringLiteral("line %1: %2").arg(done.line->number).arg(done.detail);
+                if (done.outcome == LineDone::Skipped) {
+                    //: A line of the word list that gives no recording, and why.
+                    skipped << tr("line %1: %2").arg(done.line->number).arg(done.detail);
+                }
                 QMetaObject::invokeMethod(
                     this, [this, count, total] { lineDone(count, total); }, Qt::QueuedConnection);
             },
@@ -168,7 +169,7 @@ void dlgMakeDictionary::lineDone(int done, int total)
 {
     if (progress == nullptr || cancel)
         return;
-    progress->setLabelText(QStringLiteral("%1 of %2").arg(done).arg(total));
+    progress->setLabelText(progressText(done, total));
     // Last: a window-modal progress window handles waiting events in setValue, the end of the run included.
     progress->setValue(done);
 }
@@ -182,31 +183,35 @@ void dlgMakeDictionary::finished(const Summary& summary, const QStringList& skip
     progress = nullptr;
     const QString folder = QDir::toNativeSeparators(dictionaryFolder());
     if (!summary.error.isEmpty()) {
-        MessageBox::information(this, QStringLiteral("The dictionary was not made: %1.").arg(summary.error));
+        MessageBox::information(this, tr("The dictionary was not made: %1.").arg(summary.error));
         return;
     }
     if (summary.cancelled) {
-        MessageBox::information(this,
-                                QStringLiteral("Stopped. %1 made in %2 so far stay there; Make again "
-                                               "finishes the list, keeping them.")
-                                    .arg(summary.made == 1 ? QStringLiteral("The recording")
-                                                           : QStringLiteral("The %1 recordings").arg(summary.made))
-                                    .arg(folder));
+        MessageBox::information(
+            this, summary.made == 1
+                      ? tr("Stopped. The recording made in %1 so far stay there; Make again finishes the list, "
+                           "keeping them.")
+                            .arg(folder)
+                      : tr("Stopped. The %1 recordings made in %2 so far stay there; Make again finishes the list, "
+                           "keeping them.")
+                            .arg(summary.made)
+                            .arg(folder));
         return;
     }
-    const auto count = [](int n, const char* one, const char* more) {
-        return QString::number(n) + QLatin1Char(' ') + QLatin1String(n == 1 ? one : more);
-    };
-    QString text = QStringLiteral("Made %1, kept %2, skipped %3")
-                       .arg(count(summary.made, "recording", "recordings"),
-                            count(summary.kept, "recording", "recordings"), count(summary.skipped, "line", "lines"));
-    if (summary.failed > 0)
-        text += QStringLiteral("; %1 could not be spoken").arg(count(summary.failed, "word", "words"));
-    text += QStringLiteral(".");
+    const auto count = [](int n, const QString& one, const QString& more) { return (n == 1 ? one : more).arg(n); };
+    const QString made = count(summary.made, tr("%1 recording"), tr("%1 recordings"));
+    const QString kept = count(summary.kept, tr("%1 recording"), tr("%1 recordings"));
+    const QString skippedLines = count(summary.skipped, tr("%1 line"), tr("%1 lines"));
+    //: Made 2 recordings, kept 1 recording, skipped 0 lines.
+    QString text = summary.failed == 0
+                       ? tr("Made %1, kept %2, skipped %3.").arg(made, kept, skippedLines)
+                       : tr("Made %1, kept %2, skipped %3; %4 could not be spoken.")
+                             .arg(made, kept, skippedLines, count(summary.failed, tr("%1 word"), tr("%1 words")));
     if (!skipped.isEmpty()) {
-        text += QStringLiteral("\n\nSkipped:\n") + skipped.mid(0, MAX_SKIPPED_SHOWN).join(QLatin1Char('\n'));
+        text += QStringLiteral("\n\n") + tr("Skipped:") + QLatin1Char('\n') +
+                skipped.mid(0, MAX_SKIPPED_SHOWN).join(QLatin1Char('\n'));
         if (skipped.size() > MAX_SKIPPED_SHOWN)
-            text += QStringLiteral("\nand %1 more").arg(skipped.size() - MAX_SKIPPED_SHOWN);
+            text += QLatin1Char('\n') + tr("and %1 more").arg(skipped.size() - MAX_SKIPPED_SHOWN);
     }
     MessageBox::information(this, text);
     if (summary.made + summary.kept > 0) {
@@ -228,9 +233,15 @@ void dlgMakeDictionary::on_btnCancel_clicked()
     close();
 }
 
-void dlgMakeDictionary::closeEvent(QCloseEvent* event)
+void dlgMakeDictionary::done(int result)
 {
-    // Closing while the words are spoken stops them; what is made stays.
+    // Closing while the words are spoken stops them; what is made stays. Escape closes here too.
     stopBuilding();
-    QDialog::closeEvent(event);
+    QDialog::done(result);
+}
+
+QString dlgMakeDictionary::progressText(int done, int total)
+{
+    //: Progress of the recordings: 3 of 40
+    return tr("%1 of %2").arg(done).arg(total);
 }

@@ -11,7 +11,6 @@
 #include <memory>
 #include <thread>
 
-class QCloseEvent;
 class QMediaPlayer;
 class QProgressDialog;
 class Ui_dlgMakeDictionary;
@@ -28,8 +27,8 @@ signals:
     // The folder of a dictionary just made, to be listed and ticked.
     void dictionaryMade(const QString& folder);
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
+public slots:
+    void done(int result) override;
 
 private slots:
     void on_tbFolder_clicked();
@@ -44,6 +43,7 @@ private:
     void lineDone(int done, int total);
     void finished(const dictionarybuilder::Summary& summary, const QStringList& skipped);
     void stopBuilding();
+    static QString progressText(int done, int total);
 
     Ui_dlgMakeDictionary* ui;
     QMediaPlayer* player;

@@ -3,6 +3,7 @@
 #include "builder/wordlist.h"
 #include "widgets/filedialog.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QStandardPaths>
 
@@ -16,7 +17,8 @@ QString defaultPlace()
 
 QString choosePlace(QWidget* parent, const QString& start)
 {
-    const QString folder = FileDialog::folder(parent, QStringLiteral("Put the dictionary in"), start);
+    const QString folder =
+        FileDialog::folder(parent, QCoreApplication::translate("newdictionary", "Put the dictionary in"), start);
     return folder.isEmpty() ? folder : QDir::toNativeSeparators(folder);
 }
 
@@ -24,8 +26,8 @@ QString nameProblem(const QString& name)
 {
     if (dictionarybuilder::fileNameProblem(name.trimmed(), 0).isEmpty())
         return QString();
-    return QStringLiteral("Give the dictionary a name; it becomes a folder's name, so it cannot hold \"/\" or be "
-                          "\".\" or \"..\".");
+    return QCoreApplication::translate("newdictionary", "Give the dictionary a name; it becomes a folder's name, so "
+                                                        "it cannot hold \"/\" or be \".\" or \"..\".");
 }
 
 QString folderOf(const QString& place, const QString& name)

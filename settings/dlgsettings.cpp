@@ -15,6 +15,8 @@ dlgSettings::dlgSettings(QWidget* parent) : QDialog(parent), ui(new Ui_dlgSettin
     ui->chbRemember->setChecked(rememberSwitch() != 0);
     ui->chbAccents->setChecked(accentsSwitch() != 0);
     ui->chbCapitals->setChecked(capitalsSwitch() != 0);
+    // Left alone, a dialog starts on its default button.
+    ui->spbTestNumber->setFocus();
 }
 
 dlgSettings::~dlgSettings()

@@ -8,6 +8,8 @@ dlgTips::dlgTips(QWidget* parent) : QDialog(parent), ui(new Ui_dlgTips)
 {
     ui->setupUi(this);
     placeCentred(this, parent, QSize(300, 210));
+    // Focus starts past the links, so that a key pressed as the window appears opens no site.
+    ui->chbDoNotShowAgain->setFocus();
 }
 
 dlgTips::~dlgTips()

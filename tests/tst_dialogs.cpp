@@ -14,6 +14,7 @@
 #include <QtTest>
 
 #include <QAction>
+#include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -59,24 +60,25 @@ void TestDialogs::settings_loadAndStore_data()
 {
     QTest::addColumn<QByteArray>("user"); // null: no file, before and after
     QTest::addColumn<QByteArray>("machine");
-    QTest::addColumn<bool>("ok"); // false: closed without OK
+    QTest::addColumn<int>("key"); // pressed on the next control once Up has raised the test length by one
     QTest::addColumn<QByteArray>("userAfter");
     QTest::addColumn<QByteArray>("machineAfter");
     // Accents count unless switched off; capitals only when switched on.
     const QByteArray none, off("test_number=25\ntip=0\nremember=0\naccents=0\ncapitals=1\n");
-    QTest::addRow("no files: OK writes every key")
-        << none << none << true << QByteArray("test_number=10\ntip=1\nremember=1\naccents=1\ncapitals=0\n")
-        << QByteArray("update=1\n");
+    QTest::addRow("no files: Enter is OK and writes every key")
+        << none << none << int(Qt::Key_Enter)
+        << QByteArray("test_number=11\ntip=1\nremember=1\naccents=1\ncapitals=0\n") << QByteArray("update=1\n");
     QTest::addRow("switched off stays off, capitals on stays on")
-        << off << QByteArray("update=0\n") << true << off << QByteArray("update=0\n");
-    QTest::addRow("closed without OK") << none << none << false << none << none;
+        << off << QByteArray("update=0\n") << int(Qt::Key_Return) << QByteArray(off).replace("25", "26")
+        << QByteArray("update=0\n");
+    QTest::addRow("Escape stores nothing") << none << none << int(Qt::Key_Escape) << none << none;
 }
 
 void TestDialogs::settings_loadAndStore()
 {
     QFETCH(QByteArray, user);
     QFETCH(QByteArray, machine);
-    QFETCH(bool, ok);
+    QFETCH(int, key);
     QFETCH(QByteArray, userAfter);
     QFETCH(QByteArray, machineAfter);
     // The machine's file is the administrator's; a user's choice goes to the user's own configuration.
@@ -87,10 +89,15 @@ void TestDialogs::settings_loadAndStore()
         QVERIFY(writeFile(systemPath, machine));
 
     dlgSettings dialog(nullptr);
-    if (ok)
-        child<QPushButton>(&dialog, "btnOK")->click();
-    else
-        child<QSpinBox>(&dialog, "spbTestNumber")->setValue(2500), dialog.close(); // a change only OK may store
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    // The test length has the focus, and a check box lets Enter through to OK.
+    QCOMPARE(QApplication::focusWidget(), child<QSpinBox>(&dialog, "spbTestNumber"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), child<QCheckBox>(&dialog, "chbUpdates"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+    QVERIFY(!dialog.isVisible());
     QCOMPARE(env->readData(QStringLiteral("settings.conf")), userAfter);
     QCOMPARE(readFile(env->configFolder() + QStringLiteral("/settings.conf")), machineAfter);
     QCOMPARE(readFile(systemPath), machine);

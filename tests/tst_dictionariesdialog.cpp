@@ -9,6 +9,7 @@
 #include <QtTest>
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QLineEdit>
 #include <QListWidget>
@@ -24,6 +25,7 @@ private slots:
     void editThenClose_storesTicksAndDeletions();
     void mainWindow_playsAnAddedFolder();
     void newDictionary_spokenListedAndPlayed();
+    void keysAlone_tickDeleteMakeAndClose();
 
 private:
     QPointer<dlgDictionaries> dialog;
@@ -43,6 +45,24 @@ private:
                        '=' + QString::number(bytes.at(at + 520));
         const bool whole = bytes.startsWith(QByteArray("\1\0\0\0", 4)) && bytes.size() == 8 + 522 * out.size();
         return whole && qFromLittleEndian<qint32>(bytes.constData() + 4) == out.size() ? out : QStringList{"damaged"};
+    }
+
+    // The widgets Tab visits from the focused one round to it, "!" marking one a screen reader cannot name.
+    static QStringList tabChain()
+    {
+        QStringList visited;
+        QWidget* const start = QApplication::focusWidget();
+        do {
+            QWidget* at = QApplication::focusWidget();
+            QAccessibleInterface* read = QAccessible::queryAccessibleInterface(at);
+            visited << at->objectName() + (read != nullptr && !read->text(QAccessible::Name).isEmpty() ? "" : "!");
+            QTest::keyClick(at, Qt::Key_Tab);
+        } while (QApplication::focusWidget() != start && visited.size() < 20);
+        return visited;
+    }
+    static void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
     }
 
     // Each entry as "name [x]" or "name [ ]", then " red" when drawn red.
@@ -137,6 +157,46 @@ void TestDictionariesDialog::newDictionary_spokenListedAndPlayed()
     child<QAction>(&window, "acStart")->trigger();
     QVERIFY(
         window.findChild<QMediaPlayer*>()->media().request().url().toLocalFile().startsWith(full("lists/Animals/")));
+}
+
+// Every step by keys on the focused widget: moving, ticking, deleting, New... and closing by Escape.
+void TestDictionariesDialog::keysAlone_tickDeleteMakeAndClose()
+{
+    for (const char* folder : {"words", "spare", "old", "work/Default"})
+        QVERIFY(QDir().mkpath(full(folder)));
+    writeDictionaries({dictionary(full("words"), 1), dictionary(full("spare"), 0), dictionary(full("old"), 1)});
+    dlgDictionaries standalone(nullptr);
+    dialog = &standalone;
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowActive(dialog));
+    QCOMPARE(QApplication::focusWidget(), list());
+    for (int key : {Qt::Key_Home, Qt::Key_Space, Qt::Key_Down, Qt::Key_Space, Qt::Key_End})
+        press(key);
+    press(Qt::Key_D, Qt::AltModifier); // the Default stays
+    QVERIFY(child<QAbstractButton>(dialog, "btnDelete")->isDown());
+    QTRY_VERIFY(!child<QAbstractButton>(dialog, "btnDelete")->isDown()); // a mnemonic clicks once the button is up
+    QCOMPARE(MessageBox::takeCollected(), QStringList{"Default dictionary cannot be deleted."});
+    QCOMPARE(tabChain(),
+             (QStringList{"lstwDictionary", "lePath", "tbOpenFolder", "btnDelete", "btnAdd", "btnNew", "btnOK"}));
+    press(Qt::Key_Up);
+    press(Qt::Key_Delete);
+    QCOMPARE(shown(), (QStringList{"words [ ]", "spare [x]", "Default [x]"}));
+
+    press(Qt::Key_N, Qt::AltModifier);
+    QTRY_VERIFY(dialog->findChild<dlgMakeDictionary*>() != nullptr);
+    QPointer<dlgMakeDictionary> maker = dialog->findChild<dlgMakeDictionary*>();
+    QVERIFY(QTest::qWaitForWindowActive(maker));
+    QCOMPARE(tabChain(), (QStringList{"leName", "leFolder", "tbFolder", "btnLoad", "pteWords", "cbVoice", "spbSpeed",
+                                      "btnTry", "chbReplace", "btnMake", "btnCancel"}));
+    press(Qt::Key_Return); // Make, which asks for a name first
+    QVERIFY(MessageBox::takeCollected().value(0).startsWith("Give the dictionary a name"));
+    press(Qt::Key_Escape);
+    QTRY_VERIFY(maker.isNull());
+    dialog->activateWindow(); // the window manager's part, missing offscreen
+    QTRY_COMPARE(QApplication::focusWidget(), list());
+    press(Qt::Key_Escape);
+    QVERIFY(!dialog->isVisible());
+    QCOMPARE(stored(), (QStringList{"words=0", "spare=1", "work/Default=1"}));
 }
 
 QTEST_MAIN(TestDictionariesDialog)

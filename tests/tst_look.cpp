@@ -62,6 +62,8 @@ Fit labelFit(const QLabel* label)
     document.setDefaultTextOption(option);
     if (label->textFormat() == Qt::RichText || Qt::mightBeRichText(label->text()))
         document.setHtml(label->text());
+    else if (label->buddy() != nullptr)
+        document.setPlainText(QString(label->text()).remove(QLatin1Char('&'))); // the mnemonic is underlined
     else
         document.setPlainText(label->text());
     const QRect room = label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(), 0);

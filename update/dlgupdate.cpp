@@ -7,24 +7,31 @@
 
 #include <QResizeEvent>
 
+#include <algorithm>
+
 dlgUpdate::dlgUpdate(QWidget* parent, unsigned short mode) : QDialog(parent), ui(new Ui_dlgUpdate)
 {
     ui->setupUi(this);
-    // The question needs the width of the longer answer: at the forms' font it is 329 pixels from x = 15.
-    const int width = mode == UPDATE_UNAVAILABLE ? 340 : 350;
-    placeCentred(this, parent, QSize(width, 79));
-
+    // No is the default button: an Enter meant for the main window must not close the program for the download.
     if (mode == UPDATE_AVAILABLE) {
-        ui->lblLabel->setText(QStringLiteral("New version available. Would you like to download it."));
+        ui->lblLabel->setText(tr("New version available. Would you like to download it."));
         ui->btnYes->show();
-        ui->btnNo->setText(QStringLiteral("No"));
+        ui->btnNo->setText(tr("&No"));
     } else {
-        ui->lblLabel->setText(mode == UPDATE_NONE
-                                  ? QStringLiteral("You are using the latest version of Brindlecot Quillora.")
-                                  : QStringLiteral("Service is currently unavailable."));
+        ui->lblLabel->setText(mode == UPDATE_NONE ? tr("You are using the latest version of Brindlecot Quillora.")
+                                                  : tr("Service is currently unavailable."));
         ui->btnYes->hide();
-        ui->btnNo->setText(QStringLiteral("OK"));
+        ui->btnNo->setText(tr("&OK"));
     }
+    // The question needs the width of the longer answer: at the forms' font it is 329 pixels from x = 15. A
+    // translation too long for that widens the window, keeping as much room on the right as on the left.
+    const int x = ui->lblLabel->x();
+    const int text = ui->lblLabel->fontMetrics().horizontalAdvance(ui->lblLabel->text());
+    int width = mode == UPDATE_UNAVAILABLE ? 340 : 350;
+    if (x + text > width)
+        width = x + text + x;
+    ui->lblLabel->resize(std::max(ui->lblLabel->width(), text), ui->lblLabel->height());
+    placeCentred(this, parent, QSize(width, 79));
 }
 
 dlgUpdate::~dlgUpdate()

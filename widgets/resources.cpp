@@ -5,6 +5,7 @@
 static void registerResources()
 {
     Q_INIT_RESOURCE(resources);
+    Q_INIT_RESOURCE(translations);
 }
 
 void initResources()
