@@ -73,7 +73,8 @@ int main(int argc, char* argv[])
     writeFile(env.systemFolder() + QStringLiteral("/settings.conf"), "update=0\n");
     env.writeData(QStringLiteral("settings.conf"), "tip=0\ntest_number=2\n");
     for (const char* name : {"cat.wav", "dog.ogg"})
-        writeFile(env.defaultDictionary() + QLatin1Char('/') + QLatin1String(name), readFile(sound(QLatin1String(name))));
+        writeFile(env.defaultDictionary() + QLatin1Char('/') + QLatin1String(name),
+                  readFile(sound(QLatin1String(name))));
 
     MainWindow window;
     window.show();
@@ -107,7 +108,7 @@ int main(int argc, char* argv[])
             if (top != nullptr)
                 QTest::keyClick(top, Qt::Key_Escape);
             say(waitUntil([] { return QApplication::activeModalWidget() == nullptr; }, 5000) ? "closed"
-                                                                                               : "failed: still open");
+                                                                                             : "failed: still open");
         } else {
             say(QStringLiteral("failed: unknown command"));
         }

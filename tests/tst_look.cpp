@@ -1,5 +1,4 @@
 #include "app/mainwindow.h"
-#include "words/judging.h"
 #include "dictionaries/dlgdictionaries.h"
 #include "dictionaries/dlgmakedictionary.h"
 #include "progress/dlgprogress.h"
@@ -10,7 +9,9 @@
 #include "update/dlgupdate.h"
 #include "update/updatecheck.h"
 #include "widgets/appearance.h"
+#include "widgets/language.h"
 #include "words/history.h"
+#include "words/judging.h"
 
 #include "testenvironment.h"
 
@@ -19,6 +20,7 @@
 #include <QCheckBox>
 #include <QFontInfo>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QStyleOptionButton>
 #include <QTabBar>
@@ -33,7 +35,8 @@ namespace {
 using MakeWindow = std::function<QWidget*()>;
 
 // A text against the room its widget gives it, cut to what the widget's parents leave in view.
-struct Fit {
+struct Fit
+{
     QString text;
     QSize needed;
     QSize room;
@@ -78,8 +81,8 @@ Fit buttonFit(const QAbstractButton* button)
     option.initFrom(button);
     const QString shown = QString(button->text()).remove(QLatin1Char('&'));
     const int icon = button->icon().isNull() ? 0 : button->iconSize().width() + 4;
-    const auto contents = qobject_cast<const QPushButton*>(button) ? QStyle::SE_PushButtonContents
-                                                                   : QStyle::SE_CheckBoxContents;
+    const auto contents =
+        qobject_cast<const QPushButton*>(button) ? QStyle::SE_PushButtonContents : QStyle::SE_CheckBoxContents;
     const QRect room = button->style()->subElementRect(contents, &option, button);
     return {shown, QSize(button->fontMetrics().horizontalAdvance(shown) + icon, button->fontMetrics().height()),
             room.size().boundedTo(inView(button, room))};
@@ -119,7 +122,7 @@ QWidget* filledProgress()
     const std::int64_t now = QDateTime::currentSecsSinceEpoch();
     const char* const answers[][2] = {
         {"accommodation", "acommodation"}, {"embarrassment", "embarasment"},     {"disappointment", "dissappointment"},
-        {"unbelievable", "unbeleivable"},  {"questionnaire", "questionaire"},   {"conscientious", "conscientuos"},
+        {"unbelievable", "unbeleivable"},  {"questionnaire", "questionaire"},    {"conscientious", "conscientuos"},
         {"independence", "independance"},  {"extraordinarily", "extrordinarly"}, {"pronunciation", "pronounciation"}};
     for (const auto& [word, typed] : answers)
         history.record({QDir::currentPath(), QString::fromUtf8(word), now - 60, QString::fromUtf8(typed), false, 1, 1},
@@ -159,6 +162,8 @@ private slots:
         useLayoutFonts();
         // Measured with the fonts the program is installed with, not whatever the machine falls back to.
         QCOMPARE(QFontInfo(QApplication::font()).family(), QStringLiteral("Liberation Sans"));
+        // In the desktop's language, as the program starts: run once per language with LANGUAGE set.
+        installTranslations(*qApp);
     }
     void init()
     {
@@ -173,6 +178,8 @@ private slots:
     void everyText_fitsItsWidget();
     void resultLine_wholeWordAtAnyWidth_data();
     void resultLine_wholeWordAtAnyWidth();
+    void windows_speakTheDesktopLanguage_data();
+    void windows_speakTheDesktopLanguage();
 };
 
 void TestLook::markAnswer_redLettersAreTheMistakes_data()
@@ -181,18 +188,38 @@ void TestLook::markAnswer_redLettersAreTheMistakes_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
     const QString fox = QStringLiteral("the quick brown fox ");
-    QTest::addRow("one letter left out") << "sister" << "sistr" << "sist[e]r";
-    QTest::addRow("of two same letters") << "letter" << "leter" << "le[t]ter";
+    QTest::addRow("one letter left out") << "sister"
+                                         << "sistr"
+                                         << "sist[e]r";
+    QTest::addRow("of two same letters") << "letter"
+                                         << "leter"
+                                         << "le[t]ter";
     QTest::addRow("a wrong ending stays in its word")
         << fox + "jumps over the lazy dog" << fox + "jumped over the lazy dog" << fox + "jump[s] over the lazy dog";
-    QTest::addRow("letters typed in excess are not shown") << "cat" << " caat!" << "cat";
-    QTest::addRow("two letters swapped") << "receive" << "recieve" << "rec[ei]ve";
-    QTest::addRow("empty answer") << "cat" << "" << "[cat]";
-    QTest::addRow("a wholly different word") << "cat" << "dog" << "[cat]";
-    QTest::addRow("capitals") << "Paris" << "pARIs" << "Paris";
-    QTest::addRow("accented letter") << "éclair" << "eclair" << "[é]clair";
-    QTest::addRow("Cyrillic") << "молоко" << "малако" << "м[о]л[о]ко";
-    QTest::addRow("letter beyond 16 bits, whole") << "\U0001D538b" << "b" << "[\U0001D538]b";
+    QTest::addRow("letters typed in excess are not shown") << "cat"
+                                                           << " caat!"
+                                                           << "cat";
+    QTest::addRow("two letters swapped") << "receive"
+                                         << "recieve"
+                                         << "rec[ei]ve";
+    QTest::addRow("empty answer") << "cat"
+                                  << ""
+                                  << "[cat]";
+    QTest::addRow("a wholly different word") << "cat"
+                                             << "dog"
+                                             << "[cat]";
+    QTest::addRow("capitals") << "Paris"
+                              << "pARIs"
+                              << "Paris";
+    QTest::addRow("accented letter") << "éclair"
+                                     << "eclair"
+                                     << "[é]clair";
+    QTest::addRow("Cyrillic") << "молоко"
+                              << "малако"
+                              << "м[о]л[о]ко";
+    QTest::addRow("letter beyond 16 bits, whole") << "\U0001D538b"
+                                                  << "b"
+                                                  << "[\U0001D538]b";
     QTest::addRow("past 50 letters nothing was typed")
         << QString(55, 'a') << QString(50, 'a') << QString(50, 'a') + "[aaaaa]";
 }
@@ -265,4 +292,49 @@ void TestLook::resultLine_wholeWordAtAnyWidth()
 }
 
 QTEST_MAIN(TestLook)
+// Texts of the main window and the Settings window as the desktop's language shows them; English when it is none
+// of the program's.
+void TestLook::windows_speakTheDesktopLanguage_data()
+{
+    QTest::addColumn<bool>("settings"); // the Settings window, or the main window
+    QTest::addColumn<QString>("object");
+    QTest::addColumn<QByteArray>("property");
+    QTest::addColumn<QString>("text");
+    struct Shown
+    {
+        const char* language;
+        bool settings;
+        const char* object;
+        const char* property;
+        const char* text;
+    };
+    static const Shown shown[] = {
+        {"", false, "btnAgain", "text", "Again"},
+        {"", false, "lblNumber", "text", "Test number: 0/10"},
+        {"", false, "acStart", "toolTip", "Start a test (F5)"},
+        {"", false, "acDictionaries", "toolTip", "Choose the dictionaries a test draws from"},
+        {"", true, "dlgSettings", "windowTitle", "Settings"},
+        {"", true, "chbUpdates", "text", "Check for &updates"},
+        {"", true, "label_3", "text", "Test &number:"},
+    };
+    const QString language = chooseLanguage(QLocale::system().uiLanguages());
+    for (const Shown& row : shown)
+        if (language == QLatin1String(row.language))
+            QTest::addRow("%s %s", row.object, row.property) << row.settings << QString::fromLatin1(row.object)
+                                                             << QByteArray(row.property) << QString::fromUtf8(row.text);
+}
+
+void TestLook::windows_speakTheDesktopLanguage()
+{
+    QFETCH(bool, settings);
+    QFETCH(QString, object);
+    QFETCH(QByteArray, property);
+    QFETCH(QString, text);
+    std::unique_ptr<QWidget> window(settings ? static_cast<QWidget*>(new dlgSettings(nullptr))
+                                             : new MainWindow(nullptr));
+    QObject* shown = window->objectName() == object ? window.get() : window->findChild<QObject*>(object);
+    QVERIFY(shown != nullptr);
+    QCOMPARE(shown->property(property.constData()).toString(), text);
+}
+
 #include "tst_look.moc"
