@@ -105,6 +105,9 @@ missing = unnamed(main)
 if missing:
     failures.append("main window controls without a name: " + ", ".join(missing))
 print(f"main window: {len(controls(main))} controls, all named" if not missing else failures[-1])
+# The toolbar shows pictures only: its buttons say what their tooltips say.
+if "Start a test (F5)" not in [node.name for node in controls(main)]:
+    failures.append("the toolbar's Start is not named by its tooltip")
 
 words = send("test").split()[1:]
 pump(2)

@@ -178,6 +178,8 @@ private slots:
     void everyText_fitsItsWidget();
     void resultLine_wholeWordAtAnyWidth_data();
     void resultLine_wholeWordAtAnyWidth();
+    void language_firstOfTheDesktopsThatWeHave_data();
+    void language_firstOfTheDesktopsThatWeHave();
     void windows_speakTheDesktopLanguage_data();
     void windows_speakTheDesktopLanguage();
 };
@@ -292,6 +294,39 @@ void TestLook::resultLine_wholeWordAtAnyWidth()
 }
 
 QTEST_MAIN(TestLook)
+void TestLook::language_firstOfTheDesktopsThatWeHave_data()
+{
+    QTest::addColumn<QStringList>("desktop");
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QString>("help"); // the page F1 opens, with main.de.html there and no other translation
+    QTest::addRow("none") << QStringList{} << ""
+                          << "main.html";
+    QTest::addRow("German of Switzerland") << QStringList{"de-CH", "de"} << "de"
+                                           << "main.de.html";
+    QTest::addRow("as LANG writes it") << QStringList{"de_AT.UTF-8"} << "de"
+                                       << "main.de.html";
+    QTest::addRow("a language we lack, then French") << QStringList{"it-IT", "FR"} << "fr"
+                                                     << "main.html";
+    QTest::addRow("English before Spanish") << QStringList{"en-GB", "es-ES"} << ""
+                                            << "main.html";
+    QTest::addRow("Spanish before English") << QStringList{"es-MX", "en-US"} << "es"
+                                            << "main.html";
+    QTest::addRow("only languages we lack") << QStringList{"it", "pt-BR"} << ""
+                                            << "main.html";
+}
+
+void TestLook::language_firstOfTheDesktopsThatWeHave()
+{
+    QFETCH(QStringList, desktop);
+    QFETCH(QString, chosen);
+    QFETCH(QString, help);
+    QCOMPARE(chooseLanguage(desktop), chosen);
+    const QString folder = env->root();
+    QVERIFY(writeFile(folder + QStringLiteral("/main.html"), "") &&
+            writeFile(folder + QStringLiteral("/main.de.html"), ""));
+    QCOMPARE(helpPage(folder, chosen), folder + QLatin1Char('/') + help);
+}
+
 // Texts of the main window and the Settings window as the desktop's language shows them; English when it is none
 // of the program's.
 void TestLook::windows_speakTheDesktopLanguage_data()

@@ -277,6 +277,18 @@ MUTANTS = [
     ("app/mainwindow.cpp", "missed call", "Again's menu item does nothing",
      "connect(playSlowly, &QAction::triggered, this, [this] { replayWord(true); });",
      "connect(playSlowly, &QAction::triggered, this, [] {});"),
+    ("app/mainwindow.cpp", "missed call", "the verdict never reaches a screen reader",
+     "    ui->lblResult->setAccessibleName(text);", "    Q_UNUSED(text);"),
+    ("app/mainwindow.cpp", "wrong text", "the spoken verdict leaves out the spelling",
+     "letters.join(QLatin1Char(' '))", "word"),
+    ("widgets/language.cpp", "branch removed", "an English desktop still gets a later language",
+     "        if (language == QLatin1String(\"en\"))\n            return QString();\n", ""),
+    ("widgets/language.cpp", "wrong text", "a language written with its country is not recognised",
+     ".section(QLatin1Char('_'), 0, 0).toLower()", ".toLower()"),
+    ("widgets/language.cpp", "missed call", "the program's translation is loaded but never installed",
+     "        QCoreApplication::installTranslator(own);", "        Q_UNUSED(own);"),
+    ("app/mainwindow.cpp", "wrong text", "the toolbar's pictures are named by their short text",
+     "button->setAccessibleName(QString(action->toolTip())", "button->setAccessibleName(QString(action->text())"),
 ]
 
 
