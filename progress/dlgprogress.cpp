@@ -10,12 +10,14 @@
 #include "words/history.h"
 #include "words/wordpool.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QSet>
 #include <QStandardPaths>
@@ -87,7 +89,8 @@ QString misspellingsText(const std::vector<std::pair<QString, int>>& misspelling
 {
     QStringList shown;
     for (const auto& [typed, count] : misspellings) {
-        const QString text = typed.isEmpty() ? QStringLiteral("(nothing)") : typed;
+        //: Among a word's misspellings: the answer was left empty
+        const QString text = typed.isEmpty() ? QCoreApplication::translate("dlgProgress", "(nothing)") : typed;
         shown << (count > 1 ? QStringLiteral("%1 \u00d7%2").arg(text).arg(count) : text);
     }
     return shown.join(QStringLiteral(", "));
@@ -110,15 +113,19 @@ dlgProgress::dlgProgress(QWidget* parent, const History& history, std::vector<__
     ui->setupUi(this);
     setFixedSize(780, 640);
 
-    ui->trwDictionaries->setHeaderLabels({QStringLiteral("Dictionary"), QStringLiteral("New"),
-                                          QStringLiteral("Learning"), QStringLiteral("Known"), QString()});
+    ui->trwDictionaries->setHeaderLabels({tr("Dictionary"),
+                                          //: Column heading: a dictionary's words never asked
+                                          tr("New", "words"),
+                                          //: Column heading: a dictionary's words under review
+                                          tr("Learning", "words"),
+                                          //: Column heading: a dictionary's words asked and not under review
+                                          tr("Known", "words"), QString()});
     ui->trwDictionaries->setItemDelegateForColumn(BarColumn, new StandingBar(ui->trwDictionaries));
     for (int i = 0; i < 3; ++i)
         ui->trwDictionaries->headerItem()->setForeground(NewColumn + i, STANDING_COLOURS[i]);
-    ui->trwDictionaries->headerItem()->setToolTip(NewColumn, QStringLiteral("Words never asked"));
-    ui->trwDictionaries->headerItem()->setToolTip(LearningColumn,
-                                                  QStringLiteral("Words missed and coming back for review"));
-    ui->trwDictionaries->headerItem()->setToolTip(KnownColumn, QStringLiteral("Words asked and not under review"));
+    ui->trwDictionaries->headerItem()->setToolTip(NewColumn, tr("Words never asked"));
+    ui->trwDictionaries->headerItem()->setToolTip(LearningColumn, tr("Words missed and coming back for review"));
+    ui->trwDictionaries->headerItem()->setToolTip(KnownColumn, tr("Words asked and not under review"));
     const int dictionaryWidths[] = {100, 44, 62, 50};
     for (int i = 0; i < 4; ++i)
         ui->trwDictionaries->setColumnWidth(i, dictionaryWidths[i]);
@@ -126,15 +133,18 @@ dlgProgress::dlgProgress(QWidget* parent, const History& history, std::vector<__
     ui->trwDictionaries->header()->setMinimumSectionSize(20);
     ui->trwDictionaries->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
-    ui->trwWords->setHeaderLabels({QStringLiteral("Word"), QStringLiteral("Dictionary"), QStringLiteral("Asked"),
-                                   QStringLiteral("Missed"), QStringLiteral("Misspelt as"),
-                                   QStringLiteral("Last asked"), QStringLiteral("Next due")});
+    ui->trwWords->setHeaderLabels({tr("Word"), tr("Dictionary"), tr("Asked", "times"), tr("Missed", "times"),
+                                   tr("Misspelt as"), tr("Last asked"), tr("Next due")});
     const int wordWidths[] = {116, 90, 48, 54, 220, 84};
     for (int i = 0; i < 6; ++i)
         ui->trwWords->setColumnWidth(i, wordWidths[i]);
 
-    ui->lblSlips->setText(QStringLiteral("Reading the history..."));
+    ui->lblSlips->setText(tr("Reading the history..."));
     setActionsEnabled(false);
+    // Enter in the name box makes the dictionary, not what the window's default button does.
+    ui->leDictionaryName->installEventFilter(this);
+    // The keys start where the window's actions are.
+    ui->trwWords->setFocus();
 
     // The reading goes on beside the window; what it finds is shown on the window's own thread.
     reader = std::thread([this, path = history.path(), lists = this->dictionaries] {
@@ -152,6 +162,18 @@ dlgProgress::~dlgProgress()
     if (reader.joinable())
         reader.join();
     delete ui;
+}
+
+bool dlgProgress::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == ui->leDictionaryName && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            ui->btnMakeDictionary->click();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void dlgProgress::setActionsEnabled(bool enabled)
@@ -189,10 +211,9 @@ void dlgProgress::showStandings(const std::vector<DictionaryStanding>& standings
         numberItem(item, NewColumn, standing.fresh);
         numberItem(item, LearningColumn, standing.learning);
         numberItem(item, KnownColumn, standing.known);
-        item->setToolTip(BarColumn, QStringLiteral("%1 new, %2 learning, %3 known")
-                                        .arg(standing.fresh)
-                                        .arg(standing.learning)
-                                        .arg(standing.known));
+        item->setToolTip(
+            BarColumn,
+            tr("%1 new, %2 learning, %3 known").arg(standing.fresh).arg(standing.learning).arg(standing.known));
     }
 }
 
@@ -213,13 +234,15 @@ void dlgProgress::showWords(const std::vector<WordToPractise>& words, std::int64
         item->setText(MisspeltColumn, misspellingsText(word.misspellings));
         item->setToolTip(MisspeltColumn, item->text(MisspeltColumn));
         item->setText(LastAskedColumn, shownDate(word.lastAsked));
-        item->setText(NextDueColumn, word.nextDue == 0     ? QStringLiteral("not under review")
-                                     : word.nextDue <= now ? QStringLiteral("now")
+        //: When a word is next due: it is due already
+        const QString dueNow = tr("now", "due");
+        item->setText(NextDueColumn, word.nextDue == 0     ? tr("not under review")
+                                     : word.nextDue <= now ? dueNow
                                                            : shownDate(word.nextDue));
     }
     if (words.empty()) {
         auto* item = new QTreeWidgetItem(ui->trwWords);
-        item->setText(WordColumn, QStringLiteral("No word of the selected dictionaries has been missed yet."));
+        item->setText(WordColumn, tr("No word of the selected dictionaries has been missed yet."));
         item->setFirstColumnSpanned(true);
         item->setFlags(Qt::ItemIsEnabled);
     }
@@ -228,12 +251,11 @@ void dlgProgress::showWords(const std::vector<WordToPractise>& words, std::int64
 void dlgProgress::showSlips(const std::vector<SlipTally>& slips, bool historyRead)
 {
     if (!historyRead) {
-        ui->lblSlips->setText(QStringLiteral("There is no word history to read yet: it begins with your next "
-                                             "test."));
+        ui->lblSlips->setText(tr("There is no word history to read yet: it begins with your next test."));
         return;
     }
     if (slips.empty()) {
-        ui->lblSlips->setText(QStringLiteral("No slips in the last 30 days."));
+        ui->lblSlips->setText(tr("No slips in the last 30 days."));
         return;
     }
     QString html;
@@ -243,7 +265,8 @@ void dlgProgress::showSlips(const std::vector<SlipTally>& slips, bool historyRea
             examples << example.word.toHtmlEscaped() + QStringLiteral(" \u2192 ") + example.typed.toHtmlEscaped();
         html += QStringLiteral("<p><b>%1</b>: %2<br>%3</p>")
                     .arg(slipKindName(slip.kind).toHtmlEscaped(),
-                         slip.count == 1 ? QStringLiteral("once") : QStringLiteral("%1 times").arg(slip.count),
+                         //: How often a kind of slip was made
+                         slip.count == 1 ? tr("once") : tr("%1 times").arg(slip.count),
                          examples.join(QStringLiteral(", ")));
     }
     ui->lblSlips->setText(html);
@@ -264,7 +287,7 @@ void dlgProgress::on_btnPractise_clicked()
 {
     const std::vector<TestRun::ChosenWord> words = tickedWords();
     if (words.empty()) {
-        MessageBox::information(this, QStringLiteral("Tick at least one word to practise."));
+        MessageBox::information(this, tr("Tick at least one word to practise."));
         return;
     }
     // The test is the main window's; this window is out of its way first.
@@ -276,7 +299,7 @@ void dlgProgress::on_btnMakeDictionary_clicked()
 {
     const std::vector<TestRun::ChosenWord> words = tickedWords();
     if (words.empty()) {
-        MessageBox::information(this, QStringLiteral("Tick at least one word to put in the dictionary."));
+        MessageBox::information(this, tr("Tick at least one word to put in the dictionary."));
         return;
     }
     const QString problem = newdictionary::nameProblem(ui->leDictionaryName->text());
@@ -289,8 +312,7 @@ void dlgProgress::on_btnMakeDictionary_clicked()
         return;
     const QString folder = newdictionary::folderOf(place, ui->leDictionaryName->text());
     if (QFileInfo::exists(folder) && !QDir(folder).isEmpty()) {
-        MessageBox::information(this, QStringLiteral("There is a folder %1 already. Give the new dictionary "
-                                                     "another name.")
+        MessageBox::information(this, tr("There is a folder %1 already. Give the new dictionary another name.")
                                           .arg(QDir::toNativeSeparators(folder)));
         return;
     }
@@ -298,8 +320,7 @@ void dlgProgress::on_btnMakeDictionary_clicked()
     wcslcpy(target, reinterpret_cast<const char16_t*>(folder.utf16()), PATH_UNITS);
     if (!platform::makeFolder(target)) {
         MessageBox::information(
-            this,
-            QStringLiteral("The dictionary was not made: %1 cannot be made.").arg(QDir::toNativeSeparators(folder)));
+            this, tr("The dictionary was not made: %1 cannot be made.").arg(QDir::toNativeSeparators(folder)));
         return;
     }
 
@@ -343,8 +364,8 @@ void dlgProgress::on_btnMakeDictionary_clicked()
     }
     if (copied == 0) {
         QDir().rmdir(folder);
-        MessageBox::information(this, QStringLiteral("The dictionary was not made: none of these words has a "
-                                                     "recording that could be copied."));
+        MessageBox::information(
+            this, tr("The dictionary was not made: none of these words has a recording that could be copied."));
         return;
     }
 
@@ -355,13 +376,16 @@ void dlgProgress::on_btnMakeDictionary_clicked()
     writeDictionaries(list);
     dictionaries = list;
     emit dictionaryChanged(&list);
-    QString text = QStringLiteral("Made the dictionary %1 with %2 in %3; it is listed and ticked.")
-                       .arg(ui->leDictionaryName->text().trimmed())
-                       .arg(copied == 1 ? QStringLiteral("1 recording") : QStringLiteral("%1 recordings").arg(copied))
-                       .arg(QDir::toNativeSeparators(place));
-    if (missing > 0)
-        text += QStringLiteral(" %1 had no recording to copy.")
-                    .arg(missing == 1 ? QStringLiteral("1 word") : QStringLiteral("%1 words").arg(missing));
+    //: %1 is the new dictionary's name, %2 how many recordings ("1 recording", "5 recordings"), %3 a folder
+    QString text =
+        tr("Made the dictionary %1 with %2 in %3; it is listed and ticked.")
+            .arg(ui->leDictionaryName->text().trimmed(),
+                 copied == 1 ? tr("1 recording") : tr("%1 recordings").arg(copied), QDir::toNativeSeparators(place));
+    if (missing > 0) {
+        const QString words = missing == 1 ? tr("1 word") : tr("%1 words").arg(missing);
+        //: %1 is how many words ("1 word", "3 words")
+        text += QLatin1Char(' ') + tr("%1 had no recording to copy.").arg(words);
+    }
     MessageBox::information(this, text);
 }
 
@@ -370,8 +394,7 @@ void dlgProgress::on_btnExportCSV_clicked()
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const QString start =
         (QFileInfo(documents).isDir() ? documents : QDir::homePath()) + QStringLiteral("/Quillora answers.csv");
-    QString path =
-        FileDialog::saveFile(this, QStringLiteral("Export to CSV"), start, QStringLiteral("CSV table (*.csv)"));
+    QString path = FileDialog::saveFile(this, tr("Export to CSV"), start, tr("CSV table (*.csv)"));
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().isEmpty())
@@ -381,8 +404,7 @@ void dlgProgress::on_btnExportCSV_clicked()
     if (!platform::replaceFile(QFile::encodeName(path).constData(), csv.constData(),
                                static_cast<std::size_t>(csv.size())))
         MessageBox::information(
-            this,
-            QStringLiteral("The answers were not saved: %1 cannot be written.").arg(QDir::toNativeSeparators(path)));
+            this, tr("The answers were not saved: %1 cannot be written.").arg(QDir::toNativeSeparators(path)));
 }
 
 void dlgProgress::on_btnClose_clicked()

@@ -35,6 +35,9 @@ signals:
     void dictionaryChanged(std::vector<__dictionary>* lst);
     void reportShown();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private slots:
     void on_btnPractise_clicked();
     void on_btnMakeDictionary_clicked();

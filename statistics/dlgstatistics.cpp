@@ -18,6 +18,7 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QResizeEvent>
+#include <QShortcut>
 #include <QStandardPaths>
 #include <QTextCursor>
 #include <QTimer>
@@ -25,9 +26,6 @@
 #include <algorithm>
 
 namespace {
-
-const QString PROCESSING = QStringLiteral("<!DOCTYPE html><html lang=\"en\"><head><meta charset=\"UTF-8\" /></head>"
-                                          "<body><h1>Processing...</h1></body></html>");
 
 // Rows of a report put on screen at once: more than a window shows, few enough to be there at once.
 constexpr int FIRST_ROWS = 50;
@@ -58,6 +56,9 @@ dlgStatistics::dlgStatistics(QWidget* parent) : QDialog(parent), ui(new Ui_dlgSt
     }
     if (ui->lstwStatistics->count() > 0)
         ui->lstwStatistics->setCurrentRow(0);
+    // The Delete key in the list does what the Delete button does.
+    auto* deleteKey = new QShortcut(QKeySequence::Delete, ui->lstwStatistics, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(deleteKey, &QShortcut::activated, ui->btnDeleteStatistics, &QPushButton::click);
 
     builder = new ThreadCore(this);
     connect(builder, &ThreadCore::threadCoreFinished, this, &dlgStatistics::on_threadCoreFinished);
@@ -102,9 +103,16 @@ void dlgStatistics::showStatistics(const QString& stamp)
     stopBuilder();
     if (!exportToFile) {
         stopFeeding();
-        ui->tbStatistics->setHtml(PROCESSING);
+        ui->tbStatistics->setHtml(
+            QStringLiteral("<!DOCTYPE html><html lang=\"%1\"><head><meta charset=\"UTF-8\" />"
+                           "</head><body><h1>%2</h1></body></html>")
+                .arg(QCoreApplication::translate("Report", "en").toHtmlEscaped(), tr("Processing...").toHtmlEscaped()));
     }
-    ui->stcWidget->setCurrentIndex(1);
+    // Coming from the list, the keys go on to the report.
+    if (ui->stcWidget->currentIndex() != 1) {
+        ui->stcWidget->setCurrentIndex(1);
+        ui->tbStatistics->setFocus();
+    }
     ui->btnExportHTML->setEnabled(false);
 
     builder->setFilter(filter);
@@ -162,8 +170,7 @@ void dlgStatistics::on_btnExportHTML_clicked()
     const QString proposal =
         exportProposal(currentStamp(), QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
                        QStandardPaths::writableLocation(QStandardPaths::HomeLocation));
-    exportPath =
-        withHtmlSuffix(FileDialog::saveFile(this, QString(), proposal, QStringLiteral("HTML document (*.html)")));
+    exportPath = withHtmlSuffix(FileDialog::saveFile(this, QString(), proposal, tr("HTML document (*.html)")));
     if (exportPath.isEmpty())
         return;
     exportToFile = true;
@@ -183,8 +190,8 @@ void dlgStatistics::on_threadCoreFinished(QString html)
     if (exportToFile) {
         // A failed export leaves an earlier file as it was.
         if (!writeExport(exportPath, html))
-            MessageBox::information(this, QStringLiteral("The report was not saved: %1 cannot be written.")
-                                              .arg(QDir::toNativeSeparators(exportPath)));
+            MessageBox::information(
+                this, tr("The report was not saved: %1 cannot be written.").arg(QDir::toNativeSeparators(exportPath)));
         exportToFile = false;
         setFiltersEnabled(true);
     } else {
@@ -213,6 +220,7 @@ void dlgStatistics::on_btnBackStatisticsList_clicked()
     exportToFile = false;
     setFiltersEnabled(true);
     ui->stcWidget->setCurrentIndex(0);
+    ui->lstwStatistics->setFocus();
 }
 
 void dlgStatistics::closeEvent(QCloseEvent* event)
@@ -222,6 +230,14 @@ void dlgStatistics::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
+// Escape hides the window without a close event; a build must not go on behind it.
+void dlgStatistics::reject()
+{
+    stopBuilder();
+    stopFeeding();
+    QDialog::reject();
+}
+
 void dlgStatistics::resizeEvent(QResizeEvent* event)
 {
     QDialog::resizeEvent(event);
@@ -229,12 +245,18 @@ void dlgStatistics::resizeEvent(QResizeEvent* event)
     const int h = event->size().height();
     ui->stcWidget->setGeometry(0, 0, w, h);
     ui->lstwStatistics->setGeometry(0, 0, w, h - 50);
-    ui->btnShowStatistics->setGeometry(w - 100, h - 40, 75, 23);
-    ui->btnDeleteStatistics->setGeometry(w - 185, h - 40, 75, 23);
+    // Each button keeps the form's width, or takes what a longer translation of its text needs.
+    const auto width = [](const QWidget* button, int least) { return std::max(least, button->sizeHint().width()); };
+    const int show = width(ui->btnShowStatistics, 75);
+    const int back = width(ui->btnBackStatisticsList, 75);
+    const int exportWidth = width(ui->btnExportHTML, 100);
+    ui->btnShowStatistics->setGeometry(w - 25 - show, h - 40, show, 23);
+    const int remove = width(ui->btnDeleteStatistics, 75);
+    ui->btnDeleteStatistics->setGeometry(w - 35 - show - remove, h - 40, remove, 23);
     ui->lblTipStatistics->setGeometry(10, h - 40, 240, 16);
-    ui->btnExportHTML->move(w - 125, 15);
+    ui->btnExportHTML->setGeometry(w - 25 - exportWidth, 15, exportWidth, 23);
     ui->tbStatistics->setGeometry(0, 50, w, h - 100);
-    ui->btnBackStatisticsList->setGeometry(w - 100, h - 40, 75, 23);
+    ui->btnBackStatisticsList->setGeometry(w - 25 - back, h - 40, back, 23);
 }
 
 // A long report laid out in one go freezes the window for seconds; the first rows go on screen at once and the

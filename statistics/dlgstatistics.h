@@ -32,6 +32,8 @@ public:
     // Starts a build of the report of the stored test with this stamp, with the boxes' filter and exportToFile.
     void showStatistics(const QString& stamp);
 
+    void reject() override;
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;

@@ -6,6 +6,7 @@
 #include "text/boundedstring.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QFile>
 
 #include <algorithm>
@@ -40,6 +41,10 @@ public:
         m_length += n;
     }
     template <std::size_t N> void append(const char16_t (&text)[N]) { append(text, N - 1); }
+    void append(const QString& text)
+    {
+        append(reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size()));
+    }
     // A word is a file name, which may hold "<", ">" and "&": they go in as entities, never as markup.
     void appendEscaped(const char16_t* text, std::size_t length)
     {
@@ -85,14 +90,7 @@ bool shows(std::uint16_t filter, bool correct)
     }
 }
 
-void appendNumber(Document& document, std::uint32_t n)
-{
-    char digits[20];
-    std::snprintf(digits, sizeof digits, "%u", static_cast<unsigned>(n));
-    document.appendAscii(digits);
-}
-
-void appendRate(Document& document, std::uint32_t correct, std::uint32_t count)
+QString rateText(std::uint32_t correct, std::uint32_t count)
 {
     // A test always has answers and never more correct than asked; a damaged file may claim otherwise, and then
     // shows 0.0 for no answers and at most 100.0.
@@ -100,7 +98,41 @@ void appendRate(Document& document, std::uint32_t correct, std::uint32_t count)
     const double rate = count == 0 ? 0.0 : static_cast<double>(shown) / static_cast<double>(count) * 100.0;
     char digits[20];
     std::snprintf(digits, sizeof digits, "%3.1f", rate);
-    document.appendAscii(digits);
+    return QString::fromLatin1(digits);
+}
+
+// The report's own texts in the windows' language, ready as markup: a translation may hold "<" or "&".
+struct ReportTexts
+{
+    QString language;
+    QString tested;
+    QString counts;
+    QString word;
+    QString result;
+
+    std::size_t units() const
+    {
+        return static_cast<std::size_t>(language.size() + tested.size() + counts.size() + word.size() + result.size());
+    }
+};
+
+ReportTexts reportTexts(const QString& date, const StatisticsReader& reader)
+{
+    ReportTexts texts;
+    //: The language code of this translation (de, fr, es), which the report's HTML names as its language
+    texts.language = QCoreApplication::translate("Report", "en").toHtmlEscaped();
+    //: Heading of a stored test's report; %1 is its date and time
+    texts.tested = QCoreApplication::translate("Report", "Tested: %1").toHtmlEscaped().arg(date);
+    //: Under the heading; %1 and %2 are counts of answers, %3 a percentage
+    texts.counts = QCoreApplication::translate("Report", "Correct: %1 / Wrong: %2 / Success rate: %3 %")
+                       .toHtmlEscaped()
+                       .arg(QString::number(reader.correctCount()), QString::number(reader.wrongCount()),
+                            rateText(reader.correctCount(), reader.answerCount()));
+    //: Column heading: the word asked
+    texts.word = QCoreApplication::translate("Report", "Word").toHtmlEscaped();
+    //: Column heading: whether the answer was right or wrong
+    texts.result = QCoreApplication::translate("Report", "Result").toHtmlEscaped();
+    return texts;
 }
 
 } // namespace
@@ -137,12 +169,15 @@ bool buildReport(const char16_t* statName, std::uint16_t filter, bool exportMode
     if (!reader.isOpen())
         return false;
 
+    const ReportTexts texts = reportTexts(displayFromStamp(QString::fromUtf16(statName).left(19)), reader);
     // Sized by the records the file really holds, so a damaged count cannot ask for a huge buffer.
-    Document document(std::size_t(reader.wholeRecords()) * ROW_UNITS + FIXED_UNITS);
+    Document document(std::size_t(reader.wholeRecords()) * ROW_UNITS + FIXED_UNITS + texts.units());
     if (!document.isValid())
         return false;
 
-    document.append(u"<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"UTF-8\" />\n<style>\n");
+    document.append(u"<!DOCTYPE html>\n<html lang=\"");
+    document.append(texts.language);
+    document.append(u"\">\n<head>\n<meta charset=\"UTF-8\" />\n<style>\n");
     document.append(u"table {border-collapse: collapse;width: 100%;}\n td, th {text-align: left;padding: 8px;"
                     u"width: 250px;}\n");
     if (exportMode) {
@@ -154,19 +189,15 @@ bool buildReport(const char16_t* statName, std::uint16_t filter, bool exportMode
         document.appendAscii(WRONG_MARK_BASE64);
         document.append(u"\") no-repeat;}");
     }
-    document.append(u"</style>\n</head>\n<body>\n");
-
-    document.append(u"<h2>Tested: ");
-    const QString date = displayFromStamp(QString::fromUtf16(statName).left(19));
-    document.append(reinterpret_cast<const char16_t*>(date.utf16()), static_cast<std::size_t>(date.size()));
-    document.append(u"</h2>\n<h3>Correct: ");
-    appendNumber(document, reader.correctCount());
-    document.append(u" / Wrong: ");
-    appendNumber(document, reader.wrongCount());
-    document.append(u" / Success rate: ");
-    appendRate(document, reader.correctCount(), reader.answerCount());
-    document.append(u" %</h3>\n");
-    document.append(u"<table>\n<tr><th width=\"75%\">Word</th><th width=\"25%\">Result</th></tr>\n");
+    document.append(u"</style>\n</head>\n<body>\n<h2>");
+    document.append(texts.tested);
+    document.append(u"</h2>\n<h3>");
+    document.append(texts.counts);
+    document.append(u"</h3>\n<table>\n<tr><th width=\"75%\">");
+    document.append(texts.word);
+    document.append(u"</th><th width=\"25%\">");
+    document.append(texts.result);
+    document.append(u"</th></tr>\n");
 
     __answer answer;
     while (!stop.load(std::memory_order_relaxed) && reader.next(&answer)) {

@@ -4,7 +4,8 @@
 
 namespace {
 
-const QString HEADER_ROW = QStringLiteral("<tr><th width=\"75%\">Word</th><th width=\"25%\">Result</th></tr>\n");
+// The header row's end, whatever language its headings are in: the words after it are escaped, so it comes first.
+const QString HEADER_END = QStringLiteral("</th></tr>\n");
 const QString TAIL = QStringLiteral("</table>\n</body>\n</html>");
 // Words come from file names, which cannot hold a "/": the first "</td></tr>" after a row's start ends it.
 const QString ROW_END = QStringLiteral("</td></tr>");
@@ -13,14 +14,14 @@ const QString ROW_END = QStringLiteral("</td></tr>");
 
 ReportSlices::ReportSlices(const QString& html) : m_html(html)
 {
-    const int header = m_html.indexOf(HEADER_ROW);
+    const int header = m_html.indexOf(HEADER_END);
     const int tail = m_html.size() - TAIL.size();
-    if (header < 0 || !m_html.endsWith(TAIL) || header + HEADER_ROW.size() > tail) {
+    if (header < 0 || !m_html.endsWith(TAIL) || header + HEADER_END.size() > tail) {
         // Not a report's table: shown whole.
         m_headEnd = m_tailStart = m_html.size();
         return;
     }
-    m_headEnd = header + HEADER_ROW.size();
+    m_headEnd = header + HEADER_END.size();
     m_tailStart = tail;
     const int styleStart = m_html.indexOf(QStringLiteral("<style>"));
     const int styleEnd = m_html.indexOf(QStringLiteral("</style>"));

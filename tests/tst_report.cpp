@@ -1,4 +1,5 @@
 #include "statistics/report.h"
+#include "statistics/reportslices.h"
 #include "statistics/threadcore.h"
 
 #include "statisticsdata.h"
@@ -15,6 +16,19 @@ private slots:
     void document_data();
     void document();
     void noResultForAMissingFileOrAStop_thenTheNextBuildRuns();
+    void translated_countsReorderedMarkupEscapedWordsKept();
+};
+
+// A translation that puts the rate first and brings characters of markup of its own.
+class ReorderingTranslator : public QTranslator
+{
+public:
+    QString translate(const char* context, const char* source, const char*, int) const override
+    {
+        const QHash<QByteArray, QString> texts{
+            {"en", "de"}, {"Correct: %1 / Wrong: %2 / Success rate: %3 %", "%3 % <gut> %1 & %2"}, {"Word", "Wort"}};
+        return qstrcmp(context, "Report") == 0 ? texts.value(source) : QString();
+    }
 };
 
 static QString templateDocument(bool exportForm, const QStringList& c, const StoredAnswers& rows)
@@ -80,6 +94,20 @@ void TestReport::noResultForAMissingFileOrAStop_thenTheNextBuildRuns()
     env->writeData(QStringLiteral("stat04.12.2026 09-05-03.dat"), statisticsBytes(manyAnswers(20000, 20000)));
     QCOMPARE(build(builder, FILTER_ALL, false, true), QStringLiteral("(no result)"));
     QCOMPARE(build(builder, FILTER_NONE), templateDocument(false, {"20000", "0", "100.0"}, {}));
+}
+
+void TestReport::translated_countsReorderedMarkupEscapedWordsKept()
+{
+    env->writeData(QStringLiteral("stat04.12.2026 09-05-03.dat"), statisticsBytes({{"<Tür>", true}, {"dog", false}}));
+    ReorderingTranslator translator;
+    QCoreApplication::installTranslator(&translator);
+    const QString html = build(builder);
+    QCoreApplication::removeTranslator(&translator);
+    for (const char* part :
+         {"<html lang=\"de\">", "<h2>Tested: 04/12/2026 09:05:03</h2>", "<h3>50.0 % &lt;gut&gt; 1 &amp; 1</h3>",
+          "<th width=\"75%\">Wort</th>", "<td>&lt;Tür&gt;</td>"})
+        QVERIFY2(html.contains(QString::fromUtf8(part)), part);
+    QCOMPARE(ReportSlices(html).rowCount(), 2); // still comes onto the screen a slice at a time
 }
 
 QTEST_GUILESS_MAIN(TestReport)

@@ -9,6 +9,7 @@
 
 #include <QtTest>
 
+#include <QCheckBox>
 #include <QListWidget>
 #include <QTextBrowser>
 #include <QTextTable>
@@ -22,12 +23,17 @@ private slots:
     void initTestCase() { MessageBox::collectForTesting(); }
     void storedTests_listedShownFilteredExportedAndDeleted();
     void longBuild_stopsForAFilterClickAndOnClosing();
+    void keysAlone_showFilterDeleteAndClose();
 
 private:
     dlgStatistics* dialog = nullptr; // each test's own, gone before its files
 
     template <typename T> T* child(const char* name) const { return ::child<T>(dialog, name); }
     void click(const char* name) { QTest::mouseClick(child<QWidget>(name), Qt::LeftButton); }
+    void key(int key, Qt::KeyboardModifiers modifiers = {})
+    {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
+    }
     bool building() const { return dialog->findChild<ThreadCore*>()->isRunning(); }
     QString shown() const { return child<QTextBrowser>("tbStatistics")->toPlainText(); }
 
@@ -118,6 +124,56 @@ void TestStatisticsDialog::longBuild_stopsForAFilterClickAndOnClosing()
     QVERIFY(!building());
     QCoreApplication::processEvents();
     QCOMPARE(shown(), QStringLiteral("Processing..."));
+}
+
+// The window from the keyboard alone: the list, Enter for the report, the filter boxes by mnemonic and Space,
+// Back, the Delete key and the Delete button's mnemonic, then Escape.
+void TestStatisticsDialog::keysAlone_showFilterDeleteAndClose()
+{
+    const StoredAnswers mixed{{"cat", true}, {"dog", false}, {"Straße", false}};
+    for (const char* stamp : {"15.02.2026 10-00-00", "01.03.2026 08-00-00", "31.12.2025 23-59-59"})
+        env->writeData(QStringLiteral("stat%1.dat").arg(stamp), statisticsBytes(mixed));
+    dlgStatistics window;
+    dialog = &window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    auto* list = child<QListWidget>("lstwStatistics");
+    QCOMPARE(QApplication::focusWidget(), list);
+    key(Qt::Key_Down);
+    key(Qt::Key_Return);
+    QTRY_VERIFY_WITH_TIMEOUT(wholeReportShown(), 30000);
+    QVERIFY(shown().startsWith("Tested: 15/02/2026 10:00:00\n"));
+
+    // A mnemonic puts the focus on its box and clicks it a moment later; Space clicks the box with the focus.
+    const struct
+    {
+        QVector<int> keys;
+        const char* box;
+        bool ticked;
+        QStringList words;
+    } filterings[] = {{{Qt::Key_C | Qt::ALT}, "chbCorrectFilter", false, {"dog", "Straße"}},
+                      {{Qt::Key_W | Qt::ALT}, "chbWrongFilter", false, {}},
+                      {{Qt::Key_Backtab, Qt::Key_Space}, "chbCorrectFilter", true, {"cat"}}};
+    for (const auto& filtering : filterings) {
+        for (int k : filtering.keys)
+            key(k & ~Qt::KeyboardModifierMask, Qt::KeyboardModifiers(k & Qt::KeyboardModifierMask));
+        auto* box = child<QCheckBox>(filtering.box);
+        QTRY_VERIFY_WITH_TIMEOUT(box->isChecked() == filtering.ticked && wholeReportShown(), 30000);
+        QCOMPARE(shownWords(), filtering.words);
+    }
+    QCOMPARE(QApplication::focusWidget(), child<QWidget>("chbCorrectFilter"));
+
+    // Back to the list at the test shown: the Delete key deletes it, the Delete button's mnemonic the first.
+    key(Qt::Key_B, Qt::AltModifier);
+    QTRY_COMPARE(QApplication::focusWidget(), list);
+    key(Qt::Key_Delete);
+    QCOMPARE(list->count(), 2);
+    key(Qt::Key_Home);
+    key(Qt::Key_D, Qt::AltModifier);
+    QTRY_COMPARE(list->count(), 1);
+    QCOMPARE(QDir(env->dataFolder()).entryList({"stat*"}), QStringList("stat31.12.2025 23-59-59.dat"));
+    key(Qt::Key_Escape);
+    QVERIFY(!window.isVisible());
 }
 
 QTEST_MAIN(TestStatisticsDialog)

@@ -1,5 +1,6 @@
 #include "scorechart.h"
 
+#include <QCoreApplication>
 #include <QHelpEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -33,7 +34,8 @@ QColor averageColour(const QPalette& palette)
 
 QString percent(int hundredths)
 {
-    return QStringLiteral("%1%").arg(hundredths);
+    //: A percentage, as the axis, the tooltips and the summary show it
+    return QCoreApplication::translate("ScoreChart", "%1%").arg(hundredths);
 }
 
 } // namespace
@@ -68,10 +70,9 @@ void ScoreChart::setTests(std::vector<ScorePoint> tests)
     if (m_tests.empty())
         setAccessibleDescription(tr("No stored tests yet."));
     else
-        setAccessibleDescription(tr("%1 tests. The last scored %2, the average of the last 10 is %3.")
-                                     .arg(m_tests.size())
-                                     .arg(percent(qRound(m_scores.back() * 100)))
-                                     .arg(percent(qRound(m_averages.back() * 100))));
+        setAccessibleDescription(
+            tr("%n tests. The last scored %1, the average of the last 10 is %2.", nullptr, int(m_tests.size()))
+                .arg(percent(qRound(m_scores.back() * 100)), percent(qRound(m_averages.back() * 100))));
     update();
 }
 
