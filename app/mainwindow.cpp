@@ -98,6 +98,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(new Ui_MainWin
         QWidget* button = ui->toolBar->widgetForAction(action);
         if (button == nullptr)
             continue;
+        button->setFocusPolicy(Qt::TabFocus); // reachable with Tab, pressed with Space
         const auto name = [action, button] {
             button->setAccessibleName(QString(action->toolTip()).remove(QLatin1Char('&')));
         };

@@ -347,7 +347,7 @@ void TestLook::windows_speakTheDesktopLanguage_data()
         {"", false, "btnAgain", "text", "Again"},
         {"", false, "lblNumber", "text", "Test number: 0/10"},
         {"", false, "acStart", "toolTip", "Start a test (F5)"},
-        {"", false, "acDictionaries", "toolTip", "Choose the dictionaries a test draws from"},
+        {"", false, "acDictionaries", "toolTip", "Choose the dictionaries a test draws from (Ctrl+D)"},
         {"", true, "dlgSettings", "windowTitle", "Settings"},
         {"", true, "chbUpdates", "text", "Check for &updates"},
         {"", true, "label_3", "text", "Test &number:"},
