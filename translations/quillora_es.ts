@@ -60,10 +60,6 @@
         <translation>Configuración</translation>
     </message>
     <message>
-        <source>Change the test length, the update check and the tips</source>
-        <translation>Cambiar la longitud del dictado, la búsqueda de actualizaciones y los consejos</translation>
-    </message>
-    <message>
         <source>Start</source>
         <translation>Empezar</translation>
     </message>
@@ -104,10 +100,6 @@
         <translation>Diccionarios</translation>
     </message>
     <message>
-        <source>Choose the dictionaries a test draws from</source>
-        <translation>Elegir de qué diccionarios salen las palabras del dictado</translation>
-    </message>
-    <message>
         <source>Update</source>
         <translation>Actualizar</translation>
     </message>
@@ -118,10 +110,6 @@
     <message>
         <source>Statistics</source>
         <translation>Estadísticas</translation>
-    </message>
-    <message>
-        <source>Look back at your stored tests</source>
-        <translation>Revisar tus dictados guardados</translation>
     </message>
     <message>
         <source>Test number: %1/%2</source>
@@ -216,6 +204,30 @@
     <message>
         <source>Answer</source>
         <translation>Respuesta</translation>
+    </message>
+    <message>
+        <source>Change the test length, the update check and the tips (Ctrl+,)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl+,</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the dictionaries a test draws from (Ctrl+D)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl+D</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Look back at your stored tests (Ctrl+R)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl+R</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
