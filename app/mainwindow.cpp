@@ -551,7 +551,7 @@ QString MainWindow::spokenVerdict(bool correct, const QString& word) const
     QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, word);
     for (int start = 0, end = graphemes.toNextBoundary(); end > start; start = end, end = graphemes.toNextBoundary())
         letters << word.mid(start, end - start);
-    const QString verdict = correct ? tr("OK") : tr("Wrong: %1").arg(word);
+    const QString verdict = correct ? tr("OK") : tr("Wrong: %1", "the verdict, with the word").arg(word);
     //: Read out to a screen reader after each answer: the verdict, the word spelt out, then the counts.
     return tr("%1. %2. Correct: %3, wrong: %4.")
         .arg(verdict, letters.join(QLatin1Char(' ')), formatCount(run.correctCount()), formatCount(run.wrongCount()));

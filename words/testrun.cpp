@@ -4,6 +4,7 @@
 #include "judging.h"
 #include "settings/options.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QHash>
 
@@ -129,7 +130,7 @@ void TestRun::loadHistory(bool remember, Kind kind, const FolderHistories& early
     m_folderOf.assign(m_pool.size(), 0);
     // The pool holds each dictionary's words together; each is matched by its name in the pool, with no string
     // made per word, against its folder's words read beside the listing.
-    QHash<QStringView, std::uint32_t> slots;
+    QHash<QStringView, std::uint32_t> slotOf;
     const KnownWords* known = nullptr;
     KnownWords late;
     for (std::size_t i = 0; i < m_pool.size(); ++i) {
@@ -144,13 +145,13 @@ void TestRun::loadHistory(bool remember, Kind kind, const FolderHistories& early
             } else {
                 known = &found->second;
             }
-            slots.clear();
-            slots.reserve(static_cast<int>(std::min<std::size_t>(m_pool.size() - i, MAX_POOL_WORDS)));
+            slotOf.clear();
+            slotOf.reserve(static_cast<int>(std::min<std::size_t>(m_pool.size() - i, MAX_POOL_WORDS)));
         }
         m_folderOf[i] = static_cast<std::uint32_t>(m_folders.size() - 1);
         // Two recordings of one word in one folder, "a.wav" and "a.mp3", are one word with one history.
         const QStringView word = wordViewOfPath(path);
-        std::uint32_t& slot = slots[word]; // one more than the slot; 0 for a word not met yet
+        std::uint32_t& slot = slotOf[word]; // one more than the slot; 0 for a word not met yet
         if (slot == 0) {
             m_histories.push_back(known->byWord.value(word));
             slot = static_cast<std::uint32_t>(m_histories.size());
@@ -323,11 +324,13 @@ TestRun::Judgement TestRun::judge(const QString& typed)
         m_answers.clear();
     }
     if (correct)
-        return {true, QStringLiteral("<p align='center'>OK</p>")};
+        return {true, QStringLiteral("<p align='center'>") + QCoreApplication::translate("TestRun", "OK") +
+                          QStringLiteral("</p>")};
     if (spelt)
-        return {false, QStringLiteral("<p align='center'>OK, with a hint</p>")};
+        return {false, QStringLiteral("<p align='center'>") +
+                           QCoreApplication::translate("TestRun", "OK, with a hint") + QStringLiteral("</p>")};
     QString marked = markAnswer(word, typed, m_rules);
     if (m_hints > 0)
-        marked.insert(marked.size() - 4, QStringLiteral(" (with a hint)"));
+        marked.insert(marked.size() - 4, QCoreApplication::translate("TestRun", " (with a hint)"));
     return {false, marked};
 }
