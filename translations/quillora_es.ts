@@ -207,27 +207,32 @@
     </message>
     <message>
         <source>Change the test length, the update check and the tips (Ctrl+,)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar la longitud del dictado, la búsqueda de actualizaciones y los consejos (Ctrl+,)</translation>
     </message>
     <message>
         <source>Ctrl+,</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+,</translation>
     </message>
     <message>
         <source>Choose the dictionaries a test draws from (Ctrl+D)</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir de qué diccionarios salen las palabras del dictado (Ctrl+D)</translation>
     </message>
     <message>
         <source>Ctrl+D</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+D</translation>
     </message>
     <message>
         <source>Look back at your stored tests (Ctrl+R)</source>
-        <translation type="unfinished"></translation>
+        <translation>Revisar tus dictados guardados (Ctrl+R)</translation>
     </message>
     <message>
         <source>Ctrl+R</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+R</translation>
+    </message>
+    <message>
+        <source>Wrong: %1</source>
+        <comment>the verdict, with the word</comment>
+        <translation>Incorrecto: %1</translation>
     </message>
 </context>
 <context>
@@ -338,6 +343,21 @@
     <message>
         <source>Other letters wrong, or another word</source>
         <translation>Otras letras mal, u otra palabra</translation>
+    </message>
+</context>
+<context>
+    <name>TestRun</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>OK, with a hint</source>
+        <translation>OK, con pista</translation>
+    </message>
+    <message>
+        <source> (with a hint)</source>
+        <translation> (con pista)</translation>
     </message>
 </context>
 <context>
