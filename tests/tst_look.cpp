@@ -351,12 +351,21 @@ void TestLook::windows_speakTheDesktopLanguage_data()
         {"", true, "dlgSettings", "windowTitle", "Settings"},
         {"", true, "chbUpdates", "text", "Check for &updates"},
         {"", true, "label_3", "text", "Test &number:"},
+        {"es", false, "btnAgain", "text", "Repetir"},
+        {"es", false, "lblNumber", "text", "Palabra: 0/10"},
+        {"es", false, "acStart", "toolTip", "Empezar un dictado (F5)"},
+        {"es", false, "acDictionaries", "toolTip",
+         "Elegir de qué diccionarios salen las palabras del dictado (Ctrl+D)"},
+        {"es", true, "dlgSettings", "windowTitle", "Configuración"},
+        {"es", true, "chbUpdates", "text", "Buscar act&ualizaciones"},
+        {"es", true, "label_3", "text", "&Palabras:"},
     };
     const QString language = chooseLanguage(QLocale::system().uiLanguages());
     for (const Shown& row : shown)
         if (language == QLatin1String(row.language))
-            QTest::addRow("%s %s", row.object, row.property) << row.settings << QString::fromLatin1(row.object)
-                                                             << QByteArray(row.property) << QString::fromUtf8(row.text);
+            QTest::addRow("%s: %s %s", *row.language ? row.language : "en", row.object, row.property)
+                << row.settings << QString::fromLatin1(row.object) << QByteArray(row.property)
+                << QString::fromUtf8(row.text);
 }
 
 void TestLook::windows_speakTheDesktopLanguage()
