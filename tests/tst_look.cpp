@@ -298,14 +298,14 @@ void TestLook::language_firstOfTheDesktopsThatWeHave_data()
 {
     QTest::addColumn<QStringList>("desktop");
     QTest::addColumn<QString>("chosen");
-    QTest::addColumn<QString>("help"); // the page F1 opens, with main.de.html there and no other translation
+    QTest::addColumn<QString>("help"); // the page F1 opens, with main.fr.html there and no other translation
     QTest::addRow("none") << QStringList{} << ""
                           << "main.html";
-    QTest::addRow("German of Switzerland") << QStringList{"de-CH", "de"} << "de"
-                                           << "main.de.html";
-    QTest::addRow("as LANG writes it") << QStringList{"de_AT.UTF-8"} << "de"
-                                       << "main.de.html";
-    QTest::addRow("a language we lack, then French") << QStringList{"it-IT", "FR"} << "fr"
+    QTest::addRow("French of Switzerland") << QStringList{"fr-CH", "fr"} << "fr"
+                                           << "main.fr.html";
+    QTest::addRow("as LANG writes it") << QStringList{"fr_BE.UTF-8"} << "fr"
+                                       << "main.fr.html";
+    QTest::addRow("a language we lack, then Spanish") << QStringList{"it-IT", "ES"} << "es"
                                                      << "main.html";
     QTest::addRow("English before Spanish") << QStringList{"en-GB", "es-ES"} << ""
                                             << "main.html";
@@ -323,7 +323,7 @@ void TestLook::language_firstOfTheDesktopsThatWeHave()
     QCOMPARE(chooseLanguage(desktop), chosen);
     const QString folder = env->root();
     QVERIFY(writeFile(folder + QStringLiteral("/main.html"), "") &&
-            writeFile(folder + QStringLiteral("/main.de.html"), ""));
+            writeFile(folder + QStringLiteral("/main.fr.html"), ""));
     QCOMPARE(helpPage(folder, chosen), folder + QLatin1Char('/') + help);
 }
 
