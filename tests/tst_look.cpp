@@ -306,7 +306,7 @@ void TestLook::language_firstOfTheDesktopsThatWeHave_data()
     QTest::addRow("as LANG writes it") << QStringList{"fr_BE.UTF-8"} << "fr"
                                        << "main.fr.html";
     QTest::addRow("a language we lack, then Spanish") << QStringList{"it-IT", "ES"} << "es"
-                                                     << "main.html";
+                                                      << "main.html";
     QTest::addRow("English before Spanish") << QStringList{"en-GB", "es-ES"} << ""
                                             << "main.html";
     QTest::addRow("Spanish before English") << QStringList{"es-MX", "en-US"} << "es"
@@ -351,6 +351,14 @@ void TestLook::windows_speakTheDesktopLanguage_data()
         {"", true, "dlgSettings", "windowTitle", "Settings"},
         {"", true, "chbUpdates", "text", "Check for &updates"},
         {"", true, "label_3", "text", "Test &number:"},
+        {"de", false, "btnAgain", "text", "Nochmal"},
+        {"de", false, "lblNumber", "text", "Wort: 0/10"},
+        {"de", false, "acStart", "toolTip", "Ein Diktat starten (F5)"},
+        {"de", false, "acDictionaries", "toolTip",
+         "Die Wörterbücher wählen, aus denen die Diktate ihre Wörter nehmen (Ctrl+D)"},
+        {"de", true, "dlgSettings", "windowTitle", "Einstellungen"},
+        {"de", true, "chbUpdates", "text", "Nach &Updates suchen"},
+        {"de", true, "label_3", "text", "&Wortanzahl:"},
         {"fr", false, "btnAgain", "text", "Réécouter"},
         {"fr", false, "lblNumber", "text", "Mot\u00a0: 0/10"},
         {"fr", false, "acStart", "toolTip", "Démarrer une dictée (F5)"},

@@ -9,7 +9,7 @@
 
 QStringList translatedLanguages()
 {
-    return {QStringLiteral("fr"), QStringLiteral("es")};
+    return {QStringLiteral("de"), QStringLiteral("fr"), QStringLiteral("es")};
 }
 
 QString chooseLanguage(const QStringList& uiLanguages)

@@ -8,7 +8,7 @@ class QCoreApplication;
 // The languages the windows are translated into, besides English.
 QStringList translatedLanguages();
 
-// The first of the desktop's languages that Quillora speaks ("fr", "es"), or an empty string for English:
+// The first of the desktop's languages that Quillora speaks ("de", "fr", "es"), or an empty string for English:
 // English is also the choice when the desktop puts it before any other that Quillora has.
 QString chooseLanguage(const QStringList& uiLanguages);
 
