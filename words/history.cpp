@@ -73,9 +73,15 @@ const char* const STATEMENTS[] = {
 bool passing(int code)
 {
     switch (code & 0xff) {
+    case SQLITE_NOMEM: {
+        // SQLite also answers some damaged schemas with "out of memory", on every try. While a megabyte can still be
+        // had, the file is to blame.
+        void* room = sqlite3_malloc(1 << 20);
+        sqlite3_free(room);
+        return room == nullptr;
+    }
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
-    case SQLITE_NOMEM:
     case SQLITE_FULL:
     case SQLITE_IOERR:
     case SQLITE_INTERRUPT:
