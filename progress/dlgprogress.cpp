@@ -23,6 +23,7 @@
 #include <QStandardPaths>
 #include <QStyledItemDelegate>
 
+#include <algorithm>
 #include <map>
 
 namespace {
@@ -127,8 +128,10 @@ dlgProgress::dlgProgress(QWidget* parent, const History& history, std::vector<__
     ui->trwDictionaries->headerItem()->setToolTip(LearningColumn, tr("Words missed and coming back for review"));
     ui->trwDictionaries->headerItem()->setToolTip(KnownColumn, tr("Words asked and not under review"));
     const int dictionaryWidths[] = {100, 44, 62, 50};
+    // Never narrower than a heading: some languages say it at greater length.
     for (int i = 0; i < 4; ++i)
-        ui->trwDictionaries->setColumnWidth(i, dictionaryWidths[i]);
+        ui->trwDictionaries->setColumnWidth(
+            i, std::max(dictionaryWidths[i], ui->trwDictionaries->header()->sectionSizeHint(i)));
     // The bar takes what is left, so the list never scrolls sideways.
     ui->trwDictionaries->header()->setMinimumSectionSize(20);
     ui->trwDictionaries->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -137,7 +140,7 @@ dlgProgress::dlgProgress(QWidget* parent, const History& history, std::vector<__
                                    tr("Misspelt as"), tr("Last asked"), tr("Next due")});
     const int wordWidths[] = {116, 90, 48, 54, 220, 84};
     for (int i = 0; i < 6; ++i)
-        ui->trwWords->setColumnWidth(i, wordWidths[i]);
+        ui->trwWords->setColumnWidth(i, std::max(wordWidths[i], ui->trwWords->header()->sectionSizeHint(i)));
 
     ui->lblSlips->setText(tr("Reading the history..."));
     setActionsEnabled(false);

@@ -19,6 +19,7 @@
 
 #include <QCheckBox>
 #include <QFontInfo>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
@@ -103,6 +104,16 @@ QStringList cutTexts(const QWidget* window)
             fits << Fit{bar->tabText(i),
                         QSize(bar->fontMetrics().horizontalAdvance(bar->tabText(i)), bar->fontMetrics().height()),
                         inView(bar, bar->tabRect(i))};
+    }
+    for (const QHeaderView* header : window->findChildren<QHeaderView*>()) {
+        if (!header->isVisible() || header->orientation() != Qt::Horizontal)
+            continue;
+        const int margins = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+        for (int i = 0; i < header->count(); ++i) {
+            const QString text = header->model()->headerData(i, Qt::Horizontal).toString();
+            fits << Fit{text, QSize(header->fontMetrics().horizontalAdvance(text) + margins, 0),
+                        QSize(header->sectionSize(i), header->height())};
+        }
     }
     QStringList cut;
     for (const Fit& fit : fits)
