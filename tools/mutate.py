@@ -289,6 +289,10 @@ MUTANTS = [
      "        QCoreApplication::installTranslator(own);", "        Q_UNUSED(own);"),
     ("app/mainwindow.cpp", "wrong text", "the toolbar's pictures are named by their short text",
      "button->setAccessibleName(QString(action->toolTip())", "button->setAccessibleName(QString(action->text())"),
+    ("words/history.cpp", "wrong constant", "a history SQLite calls out of memory is never set aside",
+     "return room == nullptr;", "return true;"),
+    ("progress/dlgprogress.cpp", "wrong bound", "a word list heading longer than its column is cut",
+     "std::max(wordWidths[i], ui->trwWords->header()->sectionSizeHint(i))", "wordWidths[i]"),
 ]
 
 
