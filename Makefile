@@ -4,7 +4,7 @@ PACKAGES := cmake g++ make pkg-config qtbase5-dev qtmultimedia5-dev libqt5multim
 	gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav \
 	gstreamer1.0-plugins-ugly espeak-ng xdg-utils libcurl4-openssl-dev libjsmn-dev libsqlite3-dev fonts-liberation2 \
 	desktop-file-utils appstream xvfb xauth xdotool clang libfuzzer-14-dev python3 \
-	qttools5-dev qttools5-dev-tools qttranslations5-l10n at-spi2-core dbus-daemon dbus-bin python3-pyatspi
+	qttools5-dev qttools5-dev-tools qttranslations5-l10n at-spi2-core dbus-daemon dbus-bin python3-pyatspi lintian
 JOBS ?= 2
 BUILD_TYPE ?= RelWithDebInfo
 

@@ -20,7 +20,8 @@ id=example.brindlecot.Quillora
 for file in bin/quillora bin/quillora-make-dictionary share/quillora/Default/apple.wav share/quillora/help/main.html \
     share/applications/$id.desktop share/metainfo/$id.metainfo.xml share/icons/hicolor/scalable/apps/$id.svg \
     share/icons/hicolor/48x48/apps/$id.png share/icons/hicolor/256x256/apps/$id.png \
-    share/man/man1/quillora.1 share/man/man1/quillora-make-dictionary.1; do
+    share/man/man1/quillora.1.gz share/man/man1/quillora-make-dictionary.1.gz share/doc/quillora/changelog.gz \
+    share/doc/quillora/copyright; do
     [ -s "$prefix/$file" ] || fail "not installed: $file"
 done
 [ -x "$prefix/bin/quillora" ] || fail "the program is not executable"
